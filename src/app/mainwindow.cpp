@@ -1,0 +1,48 @@
+#include "mainwindow.h"
+
+#include "catalogueloader.h"
+#include "mainwindowui.h"
+
+#include <QStyle>
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(new MainWindowUi)
+{
+    ui->setupUi(this);
+    // The form's sample rows only show the layout in the designer.
+    while (ui->tableWidget->rowCount() != 0)
+        ui->tableWidget->removeRow(0);
+    fitRowHeightToContent();
+    loadCatalogue();
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+// Only the integer overload acts; this one exists because the name matches both signals.
+void MainWindow::on_comboBox_currentIndexChanged(const QString &)
+{
+}
+
+// The style's default row height lets the value row drop below the first
+// window; rows sized from the font and the check box fit all sixteen.
+void MainWindow::fitRowHeightToContent()
+{
+    QTableWidget *table = ui->tableWidget;
+    const int indicator = table->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, table);
+    const int height = qMax(indicator, table->fontMetrics().height()) + 6;
+    table->verticalHeader()->setMinimumSectionSize(height);
+    table->verticalHeader()->setDefaultSectionSize(height);
+}
+
+void MainWindow::loadCatalogue()
+{
+    decoderTypes = readCatalogueFile(QStringLiteral("decoders.ini"));
+    // Record 0 stands opposite the placeholder entry and gets no entry of its own.
+    QStringList names;
+    for (int k = 1; k < decoderTypes.size(); ++k)
+        names.append(decoderTypes.at(k).name);
+    ui->comboBox->insertItems(ui->comboBox->count(), names);
+}

@@ -1,0 +1,14 @@
+#include "decodertype.h"
+
+QStringList defaultOutputNames()
+{
+    // Built once and shared: every section starts from a copy of it.
+    static const QStringList names = [] {
+        QStringList list;
+        for (int output = 0; output < OutputCount; ++output)
+            list.append(QString());
+        list << QStringLiteral("CV") << QStringLiteral("Wert");
+        return list;
+    }();
+    return names;
+}

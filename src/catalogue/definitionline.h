@@ -1,0 +1,19 @@
+#ifndef DEFINITIONLINE_H
+#define DEFINITIONLINE_H
+
+#include <QString>
+
+// One line of a decoder definition file, recognised by how it starts.
+struct DefinitionLine
+{
+    enum Kind { Ignored, SectionHeader, OutputName, CvValue };
+
+    Kind kind = Ignored;
+    int number = 0;   // output 1..14, or CV 33..46
+    QString text;     // section name, output name, or the CV's value text
+    qint32 value = 0; // the CV's value; 0 when its text is not a whole number
+};
+
+DefinitionLine parseDefinitionLine(const QString &line);
+
+#endif // DEFINITIONLINE_H

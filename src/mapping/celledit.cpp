@@ -1,0 +1,57 @@
+#include "mainwindow.h"
+
+#include "mainwindowui.h"
+#include "outputwindow.h"
+
+namespace {
+
+// The cell holding a bit of a column's value, if the table has one there;
+// a window never reaches into the CV or value row.
+QTableWidgetItem *windowCell(QTableWidget *table, int column, int bit)
+{
+    const int row = windowStart(column) + bit;
+    if (row >= table->rowCount() - 2)
+        return nullptr;
+    return table->item(row, column);
+}
+
+void showValueOfBoxes(QTableWidget *table, int column)
+{
+    QTableWidgetItem *valueCell = table->item(table->rowCount() - 1, column);
+    if (!valueCell)
+        return;
+    std::array<int, WindowBits> states{};
+    for (int bit = 0; bit < WindowBits; ++bit) {
+        if (const QTableWidgetItem *box = windowCell(table, column, bit))
+            states[bit] = box->data(Qt::CheckStateRole).toInt();
+    }
+    valueCell->setData(Qt::DisplayRole, QStringLiteral("%1").arg(qint64(valueOfBoxes(states))));
+}
+
+// Only the low eight bits reach the boxes; the typed text stays as it is.
+void showBoxesOfValue(QTableWidget *table, int column, const QString &text)
+{
+    const qint32 value = text.toInt();
+    for (int bit = 0; bit < WindowBits; ++bit) {
+        if (QTableWidgetItem *box = windowCell(table, column, bit))
+            box->setData(Qt::CheckStateRole, boxStateForBit(value, bit));
+    }
+}
+
+} // namespace
+
+void MainWindow::on_tableWidget_itemChanged(QTableWidgetItem *item)
+{
+    // Every change below reports back here at once; only the user's own counts.
+    if (updating)
+        return;
+    updating = true;
+    QTableWidget *table = ui->tableWidget;
+    const int row = item->row();
+    const int rowCount = table->rowCount();
+    if (row >= 0 && row < rowCount - 2)
+        showValueOfBoxes(table, item->column());
+    else if (row >= 0 && row == rowCount - 1)
+        showBoxesOfValue(table, item->column(), item->data(Qt::DisplayRole).toString());
+    updating = false;
+}

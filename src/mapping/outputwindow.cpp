@@ -1,0 +1,38 @@
+#include "outputwindow.h"
+
+#include <QtGlobal>
+
+int windowStart(int column)
+{
+    if (column <= 4)
+        return 0;
+    if (column <= 9)
+        return 3;
+    return 6;
+}
+
+bool isWindowRow(int column, int row)
+{
+    const int start = windowStart(column);
+    return row >= start && row < start + WindowBits;
+}
+
+Qt::CheckState boxStateForBit(qint32 value, int bit)
+{
+    return (value & (1 << bit)) != 0 ? Qt::Checked : Qt::Unchecked;
+}
+
+int valueOfBoxes(const std::array<int, WindowBits> &checkStates)
+{
+    int value = 0;
+    for (int bit = 0; bit < WindowBits; ++bit) {
+        if (checkStates[bit] != Qt::Unchecked)
+            value += 1 << bit;
+    }
+    return value;
+}
+
+QString magnitudeText(qint32 value)
+{
+    return QStringLiteral("%1").arg(qAbs(qint64(value)));
+}

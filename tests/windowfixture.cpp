@@ -1,0 +1,59 @@
+#include "windowfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+WindowFixture::WindowFixture()
+{
+    start();
+}
+
+WindowFixture::WindowFixture(const QByteArray &definitionFile)
+{
+    QFile file(directory.filePath(QStringLiteral("decoders.ini")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(definitionFile) != definitionFile.size())
+        qFatal("cannot write the test's decoders.ini");
+    file.close();
+    start();
+}
+
+WindowFixture::~WindowFixture()
+{
+    mainWindow.reset();
+    QDir::setCurrent(previousDirectory);
+}
+
+void WindowFixture::start()
+{
+    if (!directory.isValid())
+        qFatal("cannot make a scratch directory");
+    previousDirectory = QDir::currentPath();
+    QDir::setCurrent(directory.path());
+    mainWindow = std::make_unique<MainWindow>();
+}
+
+QComboBox *WindowFixture::comboBox() const
+{
+    return mainWindow->findChild<QComboBox *>(QStringLiteral("comboBox"));
+}
+
+QTableWidget *WindowFixture::table() const
+{
+    return mainWindow->findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+}
+
+QTableWidgetItem *WindowFixture::cell(int row, int column) const
+{
+    return table()->item(row, column);
+}
+
+QTableWidgetItem *WindowFixture::valueCell(int column) const
+{
+    return table()->item(table()->rowCount() - 1, column);
+}
+
+void WindowFixture::choose(int index)
+{
+    comboBox()->setCurrentIndex(index);
+}

@@ -1,0 +1,36 @@
+#ifndef WINDOWFIXTURE_H
+#define WINDOWFIXTURE_H
+
+#include "mainwindow.h"
+
+#include <QComboBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The real window, started as a user would start it: in a working directory
+// of its own that holds the given decoders.ini, or none.
+class WindowFixture
+{
+public:
+    WindowFixture();
+    explicit WindowFixture(const QByteArray &definitionFile);
+    ~WindowFixture();
+
+    MainWindow &window() { return *mainWindow; }
+    QComboBox *comboBox() const;
+    QTableWidget *table() const;
+    QTableWidgetItem *cell(int row, int column) const;
+    QTableWidgetItem *valueCell(int column) const;
+    void choose(int index);
+
+private:
+    void start();
+
+    QTemporaryDir directory;
+    QString previousDirectory;
+    std::unique_ptr<MainWindow> mainWindow;
+};
+
+#endif // WINDOWFIXTURE_H
