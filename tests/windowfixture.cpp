@@ -53,6 +53,16 @@ QTableWidgetItem *WindowFixture::valueCell(int column) const
     return table()->item(table()->rowCount() - 1, column);
 }
 
+QList<int> WindowFixture::tickedRows(int column) const
+{
+    QList<int> rows;
+    for (int row = 0; row < table()->rowCount() - 2; ++row) {
+        if (cell(row, column)->data(Qt::CheckStateRole).toInt() == Qt::Checked)
+            rows.append(row);
+    }
+    return rows;
+}
+
 void WindowFixture::choose(int index)
 {
     comboBox()->setCurrentIndex(index);

@@ -1,0 +1,218 @@
+#include "catalogueloader.h"
+#include "windowfixture.h"
+
+#include <QHeaderView>
+#include <QTextStream>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+QVector<DecoderType> read(const QByteArray &text)
+{
+    QByteArray copy = text;
+    QTextStream stream(&copy, QIODevice::ReadOnly);
+    return readCatalogue(stream);
+}
+
+QStringList namesOf(const QVector<DecoderType> &catalogue)
+{
+    QStringList names;
+    for (const DecoderType &type : catalogue)
+        names.append(type.name);
+    return names;
+}
+
+QStringList rowLabels(const QTableWidget *table)
+{
+    QStringList labels;
+    for (int row = 0; row < table->rowCount(); ++row)
+        labels.append(table->verticalHeaderItem(row)->text());
+    return labels;
+}
+
+QStringList debugMessages;
+
+void collectDebugMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtDebugMsg && QLatin1String(context.category) == QLatin1String("default") && !context.file)
+        debugMessages.append(message);
+}
+
+const QByteArray exampleFile = "; decoder list\n"
+                               "[Decoder A]\n"
+                               "i1 = \"Licht vorwärts\"\n"
+                               "i2 = \"Licht rückwärts\"\n"
+                               "i3 = \"Sound\"\n"
+                               "CV33 = 1\n"
+                               "CV34 = 2\n"
+                               "CV35 = 4\n"
+                               "\n"
+                               "[Decoder B]\n"
+                               "CV33 = 3\n";
+
+} // namespace
+
+class CatalogueTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void recordsFollowTheSections_data();
+    void recordsFollowTheSections();
+    void sectionHoldsItsNamesAndValues();
+    void preambleHoldsItsCvValuesButNoLabels();
+    void laterLineForTheSameTargetWins();
+    void lineEndsAndLastLineDoNotMatter_data();
+    void lineEndsAndLastLineDoNotMatter();
+    void eachAcceptedCvLineWritesOneDebugMessage();
+    void comboEntryPicksTheRecordItNames();
+    void missingOrNonRegularFileGivesOnlyThePlaceholder_data();
+    void missingOrNonRegularFileGivesOnlyThePlaceholder();
+    void byteOrderMarkDecidesTheEncoding();
+};
+
+void CatalogueTest::recordsFollowTheSections_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("empty file") << QByteArray() << QStringList();
+    QTest::newRow("no header") << QByteArray("CV33 = 1\ni1 = \"X\"\n") << QStringList();
+    QTest::newRow("one section after the preamble") << QByteArray("[A]\n") << QStringList{"", "A"};
+    QTest::newRow("sections in file order") << QByteArray("[A]\n[B]\n[C]\n") << QStringList{"", "A", "B", "C"};
+    QTest::newRow("same name twice stays twice") << QByteArray("[A]\n[A]\n") << QStringList{"", "A", "A"};
+    QTest::newRow("unnamed last section is dropped") << QByteArray("[A]\n[]\nCV33 = 1\n") << QStringList{"", "A"};
+    QTest::newRow("unnamed middle section is dropped") << QByteArray("[A]\n[]\n[B]\n") << QStringList{"", "A", "B"};
+    QTest::newRow("unnamed first section is dropped") << QByteArray("[]\n[A]\n") << QStringList{"", "A"};
+    QTest::newRow("only unnamed sections") << QByteArray("[]\n[]\n") << QStringList{""};
+}
+
+void CatalogueTest::recordsFollowTheSections()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, names);
+    QCOMPARE(namesOf(read(file)), names);
+
+    WindowFixture fixture(file);
+    QStringList entries;
+    for (int entry = 1; entry < fixture.comboBox()->count(); ++entry)
+        entries.append(fixture.comboBox()->itemText(entry));
+    QCOMPARE(entries, names.mid(1));
+    QCOMPARE(fixture.comboBox()->currentIndex(), 0);
+}
+
+void CatalogueTest::sectionHoldsItsNamesAndValues()
+{
+    const QVector<DecoderType> catalogue = read(exampleFile);
+    QCOMPARE(catalogue.size(), 3);
+
+    const DecoderType &a = catalogue.at(1);
+    QStringList labels = {"Licht vorwärts", "Licht rückwärts", "Sound"};
+    while (labels.size() < 14)
+        labels.append(QString());
+    labels << "CV" << "Wert";
+    QCOMPARE(a.outputNames, labels);
+    const std::array<qint32, CvCount> aValues{1, 2, 4};
+    QCOMPARE(a.cvValues, aValues);
+
+    // Nothing carries over from one section to the next.
+    const DecoderType &b = catalogue.at(2);
+    QCOMPARE(b.outputNames, defaultOutputNames());
+    const std::array<qint32, CvCount> bValues{3};
+    QCOMPARE(b.cvValues, bValues);
+}
+
+void CatalogueTest::preambleHoldsItsCvValuesButNoLabels()
+{
+    const QVector<DecoderType> catalogue = read("CV34 = 9\ni1 = \"Nowhere\"\n[A]\n");
+    QCOMPARE(catalogue.size(), 2);
+    QVERIFY(catalogue.at(0).name.isEmpty());
+    QVERIFY(catalogue.at(0).outputNames.isEmpty());
+    QCOMPARE(catalogue.at(0).cvValues.at(1), 9);
+    QCOMPARE(catalogue.at(1).outputNames, defaultOutputNames());
+}
+
+void CatalogueTest::laterLineForTheSameTargetWins()
+{
+    const DecoderType type = read("[A]\nCV33 = 1\nCV33 = 2\ni1 = \"x\"\ni1 = \"y\"\n").at(1);
+    QCOMPARE(type.cvValues.at(0), 2);
+    QCOMPARE(type.outputNames.at(0), QStringLiteral("y"));
+}
+
+void CatalogueTest::lineEndsAndLastLineDoNotMatter_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("line feeds") << QByteArray("[A]\ni1 = \"Licht\"\nCV33 = 5\n");
+    QTest::newRow("carriage return and line feed") << QByteArray("[A]\r\ni1 = \"Licht\"\r\nCV33 = 5\r\n");
+    QTest::newRow("last line without line feed") << QByteArray("[A]\ni1 = \"Licht\"\nCV33 = 5");
+}
+
+void CatalogueTest::lineEndsAndLastLineDoNotMatter()
+{
+    QFETCH(QByteArray, file);
+    WindowFixture fixture(file);
+    QCOMPARE(fixture.comboBox()->itemText(1), QStringLiteral("A"));
+    fixture.choose(1);
+    QCOMPARE(fixture.table()->verticalHeaderItem(0)->text(), QStringLiteral("Licht"));
+    QCOMPARE(fixture.valueCell(0)->text(), QStringLiteral("5"));
+}
+
+void CatalogueTest::eachAcceptedCvLineWritesOneDebugMessage()
+{
+    debugMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectDebugMessages);
+    {
+        WindowFixture fixture("CV33 = 7\n[A]\nCV35 = 12\nCV33 = x\nCV47 = 1\nCV33=1\n[]\nCV46 = -1\n");
+    }
+    qInstallMessageHandler(previous);
+    const QStringList expected = {"0 \"7\"", "2 \"12\"", "0 \"x\"", "13 \"-1\""};
+    QCOMPARE(debugMessages, expected);
+}
+
+void CatalogueTest::comboEntryPicksTheRecordItNames()
+{
+    WindowFixture fixture("[]\ni1 = \"unnamed\"\n[First]\ni1 = \"one\"\n[]\ni1 = \"lost\"\n[Second]\ni1 = \"two\"\n");
+    QCOMPARE(fixture.comboBox()->count(), 3);
+    fixture.choose(2);
+    QCOMPARE(fixture.comboBox()->currentText(), QStringLiteral("Second"));
+    QCOMPARE(rowLabels(fixture.table()).first(), QStringLiteral("two"));
+    fixture.choose(1);
+    QCOMPARE(rowLabels(fixture.table()).first(), QStringLiteral("one"));
+    QCOMPARE(rowLabels(fixture.table()).mid(14), (QStringList{"CV", "Wert"}));
+}
+
+void CatalogueTest::missingOrNonRegularFileGivesOnlyThePlaceholder_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing") << "missing";
+    QTest::newRow("directory") << "directory";
+    QTest::newRow("named pipe without a writer") << "pipe";
+    QTest::newRow("broken symbolic link") << "link";
+}
+
+void CatalogueTest::missingOrNonRegularFileGivesOnlyThePlaceholder()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir directory;
+    const QString path = directory.filePath(QStringLiteral("decoders.ini"));
+    if (kind == "directory")
+        QVERIFY(QDir().mkdir(path));
+    else if (kind == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == "link")
+        QVERIFY(QFile::link(directory.filePath(QStringLiteral("gone.ini")), path));
+
+    QVERIFY(readCatalogueFile(path).isEmpty());
+}
+
+void CatalogueTest::byteOrderMarkDecidesTheEncoding()
+{
+    WindowFixture fixture(QByteArray("\xef\xbb\xbf[Lok]\ni1 = \"Licht vorwärts\"\n"));
+    QCOMPARE(fixture.comboBox()->itemText(1), QStringLiteral("Lok"));
+    fixture.choose(1);
+    QCOMPARE(fixture.table()->verticalHeaderItem(0)->text(), QStringLiteral("Licht vorwärts"));
+}
+
+QTEST_MAIN(CatalogueTest)
+#include "tst_catalogue.moc"
