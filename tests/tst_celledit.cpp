@@ -16,16 +16,29 @@ const QByteArray decoders = "[Leer]\n"
 const int valueRow = 15;
 const int cvRow = 14;
 
-// Where the check box of a cell is drawn, found as the table's own delegate finds it.
-QPoint checkBoxCentre(QTableWidget *table, QTableWidgetItem *item)
+// Clicks where the table's own delegate draws the cell's check box.
+void clickBox(const WindowFixture &fixture, int row, int column)
 {
+    QTableWidget *table = fixture.table();
+    QTableWidgetItem *item = fixture.cell(row, column);
     QStyleOptionViewItem option;
     option.initFrom(table->viewport());
     option.rect = table->visualItemRect(item);
     option.features |= QStyleOptionViewItem::HasCheckIndicator;
     option.checkState = item->checkState();
     option.widget = table;
-    return table->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, table).center();
+    const QRect box = table->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, table);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
+}
+
+// Presses F2 on a cell, as a user starts typing into it; the editor, if one opens.
+QLineEdit *startEditing(const WindowFixture &fixture, int row, int column)
+{
+    QTableWidget *table = fixture.table();
+    table->setFocus();
+    table->setCurrentCell(row, column);
+    QTest::keyClick(table, Qt::Key_F2);
+    return qobject_cast<QLineEdit *>(QApplication::focusWidget());
 }
 
 } // namespace
@@ -179,43 +192,29 @@ void CellEditTest::tableOfAnotherShapeIsHandledSafely()
 void CellEditTest::clickingABoxTicksItAndWritesTheValue()
 {
     WindowFixture fixture(decoders);
-    fixture.window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&fixture.window()));
-    fixture.choose(1);
-    QTableWidget *table = fixture.table();
-    QTableWidgetItem *box = fixture.cell(2, 3);
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, checkBoxCentre(table, box));
-    QCOMPARE(box->checkState(), Qt::Checked);
+    QVERIFY(fixture.showAndChoose(1));
+    clickBox(fixture, 2, 3);
+    QCOMPARE(fixture.cell(2, 3)->checkState(), Qt::Checked);
     QCOMPARE(fixture.valueCell(3)->text(), QStringLiteral("4"));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, checkBoxCentre(table, box));
-    QCOMPARE(box->checkState(), Qt::Unchecked);
+    clickBox(fixture, 2, 3);
+    QCOMPARE(fixture.cell(2, 3)->checkState(), Qt::Unchecked);
     QCOMPARE(fixture.valueCell(3)->text(), QStringLiteral("0"));
 }
 
 void CellEditTest::clickingALockedBoxChangesNothing()
 {
     WindowFixture fixture(decoders);
-    fixture.window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&fixture.window()));
-    fixture.choose(2);
-    QTableWidget *table = fixture.table();
-    QTableWidgetItem *box = fixture.cell(3, 5);
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, checkBoxCentre(table, box));
-    QCOMPARE(box->checkState(), Qt::Unchecked);
+    QVERIFY(fixture.showAndChoose(2));
+    clickBox(fixture, 3, 5);
+    QCOMPARE(fixture.cell(3, 5)->checkState(), Qt::Unchecked);
     QCOMPARE(fixture.valueCell(5)->text(), QStringLiteral("12"));
 }
 
 void CellEditTest::typingAValueTicksTheBoxes()
 {
     WindowFixture fixture(decoders);
-    fixture.window().show();
-    QVERIFY(QTest::qWaitForWindowActive(&fixture.window()));
-    fixture.choose(1);
-    QTableWidget *table = fixture.table();
-    table->setFocus();
-    table->setCurrentCell(valueRow, 6);
-    QTest::keyClick(table, Qt::Key_F2);
-    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(fixture.showAndChoose(1));
+    QLineEdit *editor = startEditing(fixture, valueRow, 6);
     QVERIFY(editor);
     editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("6"));
@@ -236,14 +235,9 @@ void CellEditTest::forwardAndReverseLightValuesOpenNoEditor()
 {
     QFETCH(int, column);
     WindowFixture fixture(decoders);
-    fixture.window().show();
-    QVERIFY(QTest::qWaitForWindowActive(&fixture.window()));
-    fixture.choose(1);
-    QTableWidget *table = fixture.table();
-    table->setFocus();
-    table->setCurrentCell(valueRow, column);
-    QTest::keyClick(table, Qt::Key_F2);
-    QTest::keyClicks(table, QStringLiteral("5"));
+    QVERIFY(fixture.showAndChoose(1));
+    QVERIFY(!startEditing(fixture, valueRow, column));
+    QTest::keyClicks(fixture.table(), QStringLiteral("5"));
     QVERIFY(!qobject_cast<QLineEdit *>(QApplication::focusWidget()));
     QCOMPARE(fixture.valueCell(column)->text(), QStringLiteral("0"));
 }

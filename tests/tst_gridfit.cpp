@@ -18,9 +18,7 @@ private slots:
 void GridFitTest::wholeGridFitsTheFirstWindow()
 {
     WindowFixture fixture("[Lok]\nCV46 = 255\n");
-    fixture.window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&fixture.window()));
-    fixture.choose(1);
+    QVERIFY(fixture.showAndChoose(1));
     QCOMPARE(fixture.window().size(), QSize(800, 600));
     QTableWidget *table = fixture.table();
     QCoreApplication::processEvents();
@@ -38,9 +36,7 @@ void GridFitTest::wholeGridFitsTheFirstWindow()
 void GridFitTest::checkBoxFitsItsCell()
 {
     WindowFixture fixture("[Lok]\n");
-    fixture.window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&fixture.window()));
-    fixture.choose(1);
+    QVERIFY(fixture.showAndChoose(1));
     QTableWidget *table = fixture.table();
     QTableWidgetItem *box = fixture.cell(0, 0);
 

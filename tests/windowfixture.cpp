@@ -67,3 +67,12 @@ void WindowFixture::choose(int index)
 {
     comboBox()->setCurrentIndex(index);
 }
+
+bool WindowFixture::showAndChoose(int index)
+{
+    mainWindow->show();
+    if (!QTest::qWaitForWindowActive(mainWindow.get()))
+        return false;
+    choose(index);
+    return true;
+}

@@ -26,6 +26,8 @@ public:
     // Output rows of a column whose box is ticked, top to bottom.
     QList<int> tickedRows(int column) const;
     void choose(int index);
+    // Shows the window as the user sees it first, then picks a decoder type.
+    bool showAndChoose(int index);
 
 private:
     void start();
