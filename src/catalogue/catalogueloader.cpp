@@ -5,7 +5,68 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QStringBuilder>
 #include <QTextStream>
+
+#include <utility>
+
+namespace {
+
+// Quoting leaves such a text as it stands; any other character may be escaped.
+bool isPlainAscii(const QStringRef &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e || c == QLatin1Char('"') || c == QLatin1Char('\\'))
+            return false;
+    }
+    return true;
+}
+
+// Writes the message `qDebug() << position << text` writes, to the same
+// handler with the same context. A plain text is quoted here, in a buffer
+// kept from line to line: a QDebug stream per message costs more than
+// reading the line it reports.
+void reportCvValue(int position, const QStringRef &text, QString &buffer)
+{
+    // Each position with the blank and the opening quote that follow it.
+    static const char *const starts[] = {"0 \"", "1 \"", "2 \"", "3 \"", "4 \"", "5 \"", "6 \"",
+                                         "7 \"", "8 \"", "9 \"", "10 \"", "11 \"", "12 \"", "13 \""};
+    static_assert(sizeof starts / sizeof *starts == CvCount, "one start for each CV");
+    if (position < 0 || position >= CvCount || !isPlainAscii(text)) {
+        qDebug() << position << text.toString();
+        return;
+    }
+    buffer.resize(0);
+    buffer += QLatin1String(starts[position]) % text % QLatin1Char('"');
+    const QMessageLogContext context(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC, "default");
+    qt_message_output(QtDebugMsg, context, buffer);
+}
+
+// Decoder lists give the same output names over and over ("Licht
+// vorwärts"): equal names share one string. Only the first names met are
+// kept for sharing, so a list of names that all differ costs no more.
+class NamePool
+{
+public:
+    QString name(const QStringRef &text)
+    {
+        const auto known = names.constFind(QStringView(text));
+        if (known != names.constEnd())
+            return *known;
+        const QString name = text.toString();
+        // The key looks at the kept string's own characters, which never move.
+        if (names.size() < MaxShared)
+            names.insert(QStringView(name), name);
+        return name;
+    }
+
+private:
+    static constexpr int MaxShared = 1024;
+    QHash<QStringView, QString> names;
+};
+
+} // namespace
 
 QVector<DecoderType> readCatalogue(QTextStream &stream)
 {
@@ -13,27 +74,28 @@ QVector<DecoderType> readCatalogue(QTextStream &stream)
     DecoderType pending; // the preamble, until the first section header
     bool inPreamble = true;
     QString line;
-    while (!stream.atEnd()) {
-        stream.readLineInto(&line);
-        const DefinitionLine parsed = parseDefinitionLine(line);
+    QString message;
+    NamePool outputNames;
+    while (stream.readLineInto(&line)) {
+        const DefinitionLineRef parsed = parseDefinitionLineInPlace(line);
         switch (parsed.kind) {
         case DefinitionLine::SectionHeader:
             // An unnamed section gets no combo entry, so keeping its record
             // would pair every later entry with the wrong decoder type.
             if (inPreamble || !pending.name.isEmpty())
-                catalogue.append(pending);
+                catalogue.append(std::move(pending));
             inPreamble = false;
-            pending.name = parsed.text;
+            pending.name = parsed.text.toString();
             pending.outputNames = defaultOutputNames();
             pending.cvValues.fill(0);
             break;
         case DefinitionLine::OutputName:
             // The preamble has no labels to name.
             if (parsed.number <= pending.outputNames.size())
-                pending.outputNames[parsed.number - 1] = parsed.text;
+                pending.outputNames[parsed.number - 1] = outputNames.name(parsed.text);
             break;
         case DefinitionLine::CvValue:
-            qDebug() << parsed.number - FirstCv << parsed.text;
+            reportCvValue(parsed.number - FirstCv, parsed.text, message);
             pending.cvValues[parsed.number - FirstCv] = parsed.value;
             break;
         case DefinitionLine::Ignored:
@@ -41,7 +103,7 @@ QVector<DecoderType> readCatalogue(QTextStream &stream)
         }
     }
     if (!pending.name.isEmpty())
-        catalogue.append(pending);
+        catalogue.append(std::move(pending));
     return catalogue;
 }
 

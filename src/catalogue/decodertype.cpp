@@ -5,6 +5,8 @@ QStringList defaultOutputNames()
     // Built once and shared: every section starts from a copy of it.
     static const QStringList names = [] {
         QStringList list;
+        // Exactly this long: every section's copy is made as long as the list copied.
+        list.reserve(OutputCount + 2);
         for (int output = 0; output < OutputCount; ++output)
             list.append(QString());
         list << QStringLiteral("CV") << QStringLiteral("Wert");

@@ -16,4 +16,17 @@ struct DefinitionLine
 
 DefinitionLine parseDefinitionLine(const QString &line);
 
+// The same with the text left where it stands: it refers into the line and
+// holds only while that line is kept unchanged. Reading a whole file this
+// way copies only the texts that are kept.
+struct DefinitionLineRef
+{
+    DefinitionLine::Kind kind = DefinitionLine::Ignored;
+    int number = 0;
+    QStringRef text;
+    qint32 value = 0;
+};
+
+DefinitionLineRef parseDefinitionLineInPlace(const QString &line);
+
 #endif // DEFINITIONLINE_H

@@ -5,18 +5,21 @@
 
 namespace {
 
+// Rows go out and come in all at once: the view lays its headers out anew
+// after each single removal or insertion.
 void removeAllRows(QTableWidget *table)
 {
-    while (table->rowCount() != 0)
-        table->removeRow(0);
+    table->setRowCount(0);
 }
 
+// Fills the empty table from the bottom up, so that the items are made, and
+// reported to the cell-edit slot, in the order rows pushed in at the top give.
 void insertBlankRows(QTableWidget *table, int count)
 {
-    for (int row = 0; row < count; ++row) {
-        table->insertRow(0);
+    table->setRowCount(count);
+    for (int row = count - 1; row >= 0; --row) {
         for (int column = 0; column < table->columnCount(); ++column)
-            table->setItem(0, column, new QTableWidgetItem(QTableWidgetItem::Type));
+            table->setItem(row, column, new QTableWidgetItem(QTableWidgetItem::Type));
     }
 }
 
@@ -78,7 +81,9 @@ void MainWindow::on_comboBox_currentIndexChanged(int index)
     const DecoderType &type = decoderTypes.at(index);
     currentOutputNames = type.outputNames;
     insertBlankRows(table, currentOutputNames.size());
-    table->setVerticalHeaderLabels(currentOutputNames);
+    // Each label comes with its header item, which then changes only once.
+    for (int row = 0; row < currentOutputNames.size(); ++row)
+        table->setVerticalHeaderItem(row, new QTableWidgetItem(currentOutputNames.at(row)));
     for (int column = 0; column < table->columnCount(); ++column)
         styleColumn(table, column, type.cvValues.at(column));
     updating = false;

@@ -1,0 +1,125 @@
+#include "windowbench.h"
+
+#include "console.h"
+#include "floorwidgets.h"
+#include "mainwindow.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMainWindow>
+#include <QTableWidget>
+
+namespace fmbench {
+namespace {
+
+void settleEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void showUntilPaintedAndDelete(QWidget *window)
+{
+    showUntilPainted(window);
+    delete window;
+}
+
+// Whether a column's boxes show the low eight bits of its value row's text.
+bool inStep(QTableWidget *table, int column)
+{
+    const int value = table->item(GridRows - 1, column)->text().toInt();
+    const int start = column <= 4 ? 0 : column <= 9 ? 3 : 6;
+    for (int bit = 0; bit < 8; ++bit) {
+        const bool ticked = table->item(start + bit, column)->checkState() == Qt::Checked;
+        if (ticked != ((value >> bit & 1) != 0))
+            return false;
+    }
+    return true;
+}
+
+TimeAndFloor measureStartUp()
+{
+    const auto [time, floor] = medianTimes(61, settleEvents,
+                                           [] { showUntilPaintedAndDelete(new MainWindow); },
+                                           [] { showUntilPaintedAndDelete(bareWindow()); });
+    return {time, floor};
+}
+
+// Every run on the window is checked to have left the grid in step, so that
+// a fast but wrong edit cannot pass.
+void measureEditing(WindowTimes &times)
+{
+    MainWindow window;
+    showUntilPainted(&window);
+    auto *combo = window.findChild<QComboBox *>(QStringLiteral("comboBox"));
+    auto *table = window.findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+    if (!combo || !table || combo->count() < 3)
+        fail("the window has no combo box, no table or too few decoder types");
+    int index = 1;
+    times.choosing.time = medianTime(201, [&] { combo->setCurrentIndex(index); }, [&] {
+        for (int column = 0; column < GridColumns; ++column) {
+            if (table->rowCount() != GridRows || !inStep(table, column))
+                fail("choosing a decoder type left a column out of step");
+        }
+        index = 3 - index;
+        settleEvents();
+    });
+    BareTable bare;
+    times.choosing.floor = medianTime(201, [&] { bare.fill(); }, [&] {
+        bare.table.setRowCount(0);
+        settleEvents();
+    });
+
+    // F1 (column 2) of the first type: its first box, and its value.
+    combo->setCurrentIndex(1);
+    settleEvents();
+    QTableWidgetItem *box = table->item(0, 2);
+    bool tick = box->checkState() != Qt::Checked;
+    times.ticking.time = medianTime(1001, [&] { box->setData(Qt::CheckStateRole, tick ? Qt::Checked : Qt::Unchecked); }, [&] {
+        if (!inStep(table, 2) || (box->checkState() == Qt::Checked) != tick)
+            fail("ticking a box left its column out of step");
+        tick = !tick;
+        settleEvents();
+    });
+    // F4 (column 5): a typed value.
+    QTableWidgetItem *value = table->item(GridRows - 1, 5);
+    bool first = true;
+    times.typing.time = medianTime(1001, [&] { value->setData(Qt::EditRole, first ? QStringLiteral("37") : QStringLiteral("200")); }, [&] {
+        if (!inStep(table, 5))
+            fail("typing a value left its column out of step");
+        first = !first;
+        settleEvents();
+    });
+
+    // Floors: the same item changes made directly on a plain table.
+    bare.fill();
+    settleEvents();
+    QTableWidgetItem *bareBox = bare.table.item(0, 2);
+    QTableWidgetItem *bareValue = bare.table.item(GridRows - 1, 2);
+    tick = true;
+    times.ticking.floor = medianTime(1001, [&] {
+        bareBox->setData(Qt::CheckStateRole, tick ? Qt::Checked : Qt::Unchecked);
+        bareValue->setData(Qt::DisplayRole, QString::number(tick ? 5 : 4));
+    }, [&] { tick = !tick; settleEvents(); });
+    times.typing.floor = medianTime(1001, [&] {
+        const int number = first ? 37 : 200;
+        bare.table.item(GridRows - 1, 5)->setData(Qt::EditRole, QString::number(number));
+        for (int bit = 0; bit < 8; ++bit)
+            bare.table.item(3 + bit, 5)->setData(Qt::CheckStateRole, (number >> bit & 1) ? Qt::Checked : Qt::Unchecked);
+    }, [&] { first = !first; settleEvents(); });
+}
+
+} // namespace
+
+WindowTimes measureWindow(const QString &listDirectory)
+{
+    QDir::setCurrent(listDirectory);
+    WindowTimes times;
+    progress("start-up: window on the sample list, shown until painted, destroyed");
+    times.startUp = measureStartUp();
+    progress("choosing a decoder type, ticking a box, typing a value");
+    measureEditing(times);
+    return times;
+}
+
+} // namespace fmbench

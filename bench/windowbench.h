@@ -1,0 +1,23 @@
+// The window as the user meets it: starting up, choosing a decoder type,
+// ticking a box, typing a value -- each timed next to its floor.
+#pragma once
+
+#include "timing.h"
+
+#include <QString>
+
+namespace fmbench {
+
+struct WindowTimes
+{
+    TimeAndFloor startUp;
+    TimeAndFloor choosing;
+    TimeAndFloor ticking;
+    TimeAndFloor typing;
+};
+
+// Times the window on the decoder list in `listDirectory`, which becomes
+// the working directory.
+WindowTimes measureWindow(const QString &listDirectory);
+
+} // namespace fmbench
