@@ -10,9 +10,9 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     // The form's sample rows only show the layout in the designer.
-    while (ui->tableWidget->rowCount() != 0)
-        ui->tableWidget->removeRow(0);
+    ui->tableWidget->setRowCount(0);
     fitRowHeightToContent();
+    keepChoiceWidthFromNames();
     loadCatalogue();
 }
 
@@ -35,6 +35,15 @@ void MainWindow::fitRowHeightToContent()
     const int height = qMax(indicator, table->fontMetrics().height()) + 6;
     table->verticalHeader()->setMinimumSectionSize(height);
     table->verticalHeader()->setDefaultSectionSize(height);
+}
+
+// The choice spans the window anyway. Sized to its longest entry, one
+// overlong decoder name would widen the window beyond any screen, and every
+// name would be measured before the window first shows.
+void MainWindow::keepChoiceWidthFromNames()
+{
+    ui->comboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ui->comboBox->setMinimumContentsLength(24);
 }
 
 void MainWindow::loadCatalogue()

@@ -25,6 +25,7 @@ private slots:
 
 private:
     void fitRowHeightToContent();
+    void keepChoiceWidthFromNames();
     void loadCatalogue();
 
     MainWindowUi *ui;
