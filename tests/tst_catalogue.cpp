@@ -163,10 +163,13 @@ void CatalogueTest::eachAcceptedCvLineWritesOneDebugMessage()
     debugMessages.clear();
     const QtMessageHandler previous = qInstallMessageHandler(collectDebugMessages);
     {
-        WindowFixture fixture("CV33 = 7\n[A]\nCV35 = 12\nCV33 = x\nCV47 = 1\nCV33=1\n[]\nCV46 = -1\n");
+        WindowFixture fixture("\xef\xbb\xbf" "CV33 = 7\n[A]\nCV35 = 12\nCV33 = x\nCV47 = 1\nCV33=1\nCV34 = \"5\" \\\n"
+                              "[]\nCV46 = -1\nCV45 = vorwärts\n");
     }
     qInstallMessageHandler(previous);
-    const QStringList expected = {"0 \"7\"", "2 \"12\"", "0 \"x\"", "13 \"-1\""};
+    // Quotes and backslashes are escaped as the debug stream escapes them.
+    const QStringList expected = {"0 \"7\"", "2 \"12\"", "0 \"x\"", "1 \"\\\"5\\\" \\\\\"",
+                                  "13 \"-1\"", "12 \"vorwärts\""};
     QCOMPARE(debugMessages, expected);
 }
 
