@@ -5,8 +5,6 @@
 #include <QTextStream>
 #include <QtTest>
 
-#include <sys/stat.h>
-
 namespace {
 
 QVector<DecoderType> read(const QByteArray &text)
@@ -68,8 +66,6 @@ private slots:
     void lineEndsAndLastLineDoNotMatter();
     void eachAcceptedCvLineWritesOneDebugMessage();
     void comboEntryPicksTheRecordItNames();
-    void missingOrNonRegularFileGivesOnlyThePlaceholder_data();
-    void missingOrNonRegularFileGivesOnlyThePlaceholder();
     void byteOrderMarkDecidesTheEncoding();
 };
 
@@ -183,30 +179,6 @@ void CatalogueTest::comboEntryPicksTheRecordItNames()
     fixture.choose(1);
     QCOMPARE(rowLabels(fixture.table()).first(), QStringLiteral("one"));
     QCOMPARE(rowLabels(fixture.table()).mid(14), (QStringList{"CV", "Wert"}));
-}
-
-void CatalogueTest::missingOrNonRegularFileGivesOnlyThePlaceholder_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("missing") << "missing";
-    QTest::newRow("directory") << "directory";
-    QTest::newRow("named pipe without a writer") << "pipe";
-    QTest::newRow("broken symbolic link") << "link";
-}
-
-void CatalogueTest::missingOrNonRegularFileGivesOnlyThePlaceholder()
-{
-    QFETCH(QString, kind);
-    QTemporaryDir directory;
-    const QString path = directory.filePath(QStringLiteral("decoders.ini"));
-    if (kind == "directory")
-        QVERIFY(QDir().mkdir(path));
-    else if (kind == "pipe")
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else if (kind == "link")
-        QVERIFY(QFile::link(directory.filePath(QStringLiteral("gone.ini")), path));
-
-    QVERIFY(readCatalogueFile(path).isEmpty());
 }
 
 void CatalogueTest::byteOrderMarkDecidesTheEncoding()

@@ -1,4 +1,3 @@
-#include "outputwindow.h"
 #include "windowfixture.h"
 
 #include <QtTest>
@@ -68,18 +67,6 @@ QByteArray manyCvLines(int count)
     for (int k = 0; k < count; ++k)
         file += "CV" + QByteArray::number(FirstCv + k % CvCount) + " = " + QByteArray::number(k) + "\n";
     return file;
-}
-
-// The rows of a column's window that the value text ticks, read as the cell-edit slot reads it.
-QList<int> rowsForText(int column, const QString &text)
-{
-    QList<int> rows;
-    const int value = text.toInt();
-    for (int bit = 0; bit < WindowBits; ++bit) {
-        if (value & (1 << bit))
-            rows.append(windowStart(column) + bit);
-    }
-    return rows;
 }
 
 bool allColumnsInStep(const WindowFixture &fixture)
@@ -200,6 +187,7 @@ void HostileInputTest::longNameKeepsTheWindowSmall()
 void HostileInputTest::fileThatCannotBeReadCountsAsAbsent_data()
 {
     QTest::addColumn<QString>("kind");
+    QTest::newRow("missing") << "missing";
     QTest::newRow("directory") << "directory";
     QTest::newRow("named pipe without a writer") << "pipe";
     QTest::newRow("broken symbolic link") << "broken link";
@@ -228,7 +216,7 @@ void HostileInputTest::fileThatCannotBeReadCountsAsAbsent()
         QVERIFY(QFile::link(path, path));
     } else if (kind == "link to directory") {
         QVERIFY(QFile::link(directory.path(), path));
-    } else {
+    } else if (kind == "unreadable") {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[A]\n");

@@ -1,23 +1,6 @@
-#include "outputwindow.h"
 #include "windowfixture.h"
 
 #include <QtTest>
-
-namespace {
-
-// The rows of a column's window that a value text ticks, read as the cell-edit slot reads it.
-QList<int> rowsForText(int column, const QString &text)
-{
-    QList<int> rows;
-    const int value = text.toInt();
-    for (int bit = 0; bit < WindowBits; ++bit) {
-        if (value & (1 << bit))
-            rows.append(windowStart(column) + bit);
-    }
-    return rows;
-}
-
-} // namespace
 
 // Whatever is typed into a value cell is read as QString::toInt reads it and kept as typed.
 class HostileValueTest : public QObject

@@ -1,5 +1,7 @@
 #include "windowfixture.h"
 
+#include "outputwindow.h"
+
 #include <QDir>
 #include <QFile>
 #include <QtTest>
@@ -75,4 +77,15 @@ bool WindowFixture::showAndChoose(int index)
         return false;
     choose(index);
     return true;
+}
+
+QList<int> rowsForText(int column, const QString &text)
+{
+    QList<int> rows;
+    const int value = text.toInt();
+    for (int bit = 0; bit < WindowBits; ++bit) {
+        if (value & (1 << bit))
+            rows.append(windowStart(column) + bit);
+    }
+    return rows;
 }
