@@ -1,9 +1,10 @@
 # Runs icongen into a scratch folder and compares its output with the
 # committed icons, so the committed files cannot drift from their generator.
-# Expects ICONGEN, RESOURCES (the committed folder) and WORK.
+# Expects ICONGEN, RESOURCES (the committed folder) and WORK; EMULATOR runs a
+# cross-built icongen.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
-execute_process(COMMAND ${ICONGEN} ${WORK} RESULT_VARIABLE result)
+execute_process(COMMAND ${EMULATOR} ${ICONGEN} ${WORK} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "icongen failed: ${result}")
 endif()

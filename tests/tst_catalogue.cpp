@@ -104,7 +104,9 @@ void CatalogueTest::sectionHoldsItsNamesAndValues()
     QCOMPARE(catalogue.size(), 3);
 
     const DecoderType &a = catalogue.at(1);
-    QStringList labels = {"Licht vorwärts", "Licht rückwärts", "Sound"};
+    // Without a byte-order mark the file is read in the system's encoding.
+    QStringList labels = {QString::fromLocal8Bit("Licht vorwärts"), QString::fromLocal8Bit("Licht rückwärts"),
+                          "Sound"};
     while (labels.size() < 14)
         labels.append(QString());
     labels << "CV" << "Wert";

@@ -4,8 +4,10 @@
 
 #include <random>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -200,16 +202,27 @@ void HostileInputTest::fileThatCannotBeReadCountsAsAbsent_data()
 void HostileInputTest::fileThatCannotBeReadCountsAsAbsent()
 {
     QFETCH(QString, kind);
+#ifdef Q_OS_WIN
+    if (kind == "pipe")
+        QSKIP("Windows has no named pipes in the file system");
+    if (kind.contains("link"))
+        QSKIP("Qt makes Windows shortcut files, not file system links");
+    if (kind == "unreadable")
+        QSKIP("Qt's permissions only set the read-only attribute on Windows");
+#else
     if (kind == "unreadable" && ::geteuid() == 0)
         QSKIP("root reads every file whatever its permissions");
+#endif
 
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
     const QString path = directory.filePath(QStringLiteral("decoders.ini"));
     if (kind == "directory") {
         QVERIFY(QDir().mkdir(path));
+#ifndef Q_OS_WIN
     } else if (kind == "pipe") {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
     } else if (kind == "broken link") {
         QVERIFY(QFile::link(directory.filePath(QStringLiteral("gone.ini")), path));
     } else if (kind == "link loop") {

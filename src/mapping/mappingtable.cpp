@@ -57,10 +57,12 @@ void styleColumn(QTableWidget *table, int column, qint32 storedValue)
     cv->setData(Qt::DisplayRole, QStringLiteral("%1").arg(FirstCv + column));
     cv->setFlags(Qt::ItemIsEnabled);
 
-    // F0 forward and reverse are shown, not typed.
+    // F0 forward and reverse are shown, not typed. The text is dark on the
+    // fixed light grey, so a dark palette's light text cannot make it unreadable.
     if (column <= 1) {
         QTableWidgetItem *value = table->item(cvRow + 1, column);
         setBackground(value, Qt::lightGray);
+        value->setData(Qt::ForegroundRole, QColor(Qt::black));
         value->setFlags(Qt::ItemIsEnabled);
     }
 }
