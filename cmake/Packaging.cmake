@@ -80,6 +80,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${FM_HOMEPAGE})
 # dpkg-shlibdeps works out the Qt 5 runtime packages from the binary.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# xdg-open, which the menu's "Edit decoder list" opens the user's list with.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The package gets a stripped copy; the build tree keeps its debug information.
 set(CPACK_STRIP_FILES ON)

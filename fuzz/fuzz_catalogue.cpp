@@ -3,9 +3,11 @@
 // differs from a plain restatement of the file rules below.
 #include "catalogueloader.h"
 #include "definitionline.h"
+#include "textencoding.h"
 
 #include <QBuffer>
 #include <QDebug>
+#include <QTextCodec>
 #include <QTextStream>
 
 #include <cstdint>
@@ -151,6 +153,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     for (const QString &line : QString::fromUtf8(bytes).split(QLatin1Char('\n')))
         checkLine(line);
+
+    // Valid UTF-8 is what Qt's own decoder reads without a flaw or a byte left over.
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
+    require(isValidUtf8(bytes.constData(), bytes.size()) == (state.invalidChars == 0 && state.remainingChars == 0));
 
     // As the tests read it: a stream straight over the bytes.
     checkReader([&](auto read) {

@@ -1,7 +1,8 @@
 #!/bin/sh
 # The menu's launcher: the user's decoders.ini is made from the sample on the
 # first start and kept after, whatever it holds; without a usable data folder
-# the window still opens, on the sample.
+# the window still opens, on the sample. --edit-list makes the same copy and
+# hands it to xdg-open.
 # Usage: launcher.sh LAUNCHER PROGRAM SAMPLE-DIR WORK-DIR
 set -eu
 launcher=$1 program=$(readlink -f "$2") samples=$3 work=$4
@@ -58,4 +59,21 @@ export XDG_DATA_HOME="$work/file/data"
 start '0 "1"'
 grep -q "^function-mapping: cannot use $work/file/data/function-mapping" "$work/log" || fail "no message: $(cat "$work/log")"
 [ "$cwd" = "$(readlink -f "$samples")" ] || fail "started in $cwd"
+echo "--edit-list: the copy made as at a start, then opened; an edited list opened as it is"
+mkdir -p "$work/bin"
+printf '#!/bin/sh\necho "$*" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export XDG_DATA_HOME="$work/edit" PATH="$work/bin:$PATH"
+list=$work/edit/function-mapping/decoders.ini
+sh "$launcher" --edit-list || fail "--edit-list failed"
+cmp "$samples/decoders.ini" "$list" || fail "--edit-list made no copy of the sample"
+printf '[Mine]\n' >"$list"
+sh "$launcher" --edit-list || fail "--edit-list failed on an edited list"
+[ "$(cat "$list")" = "[Mine]" ] || fail "--edit-list changed the edited list"
+[ "$(cat "$work/opened")" = "$(printf '%s\n%s' "$list" "$list")" ] || fail "xdg-open got: $(cat "$work/opened")"
+
+echo "--edit-list: an opener that fails is reported"
+printf '#!/bin/sh\nexit 4\n' >"$work/bin/xdg-open"
+! sh "$launcher" --edit-list 2>"$work/log" || fail "--edit-list succeeded though xdg-open failed"
+grep -qF "xdg-open could not open $list (exit status 4)" "$work/log" || fail "no message: $(cat "$work/log")"
 echo "all passed"

@@ -1,16 +1,21 @@
 #include "catalogueloader.h"
+#include "textencoding.h"
 #include "windowfixture.h"
 
 #include <QHeaderView>
+#include <QScopeGuard>
+#include <QTextCodec>
 #include <QTextStream>
 #include <QtTest>
 
 namespace {
 
+// Decoded as the program decodes a decoders.ini file.
 QVector<DecoderType> read(const QByteArray &text)
 {
     QByteArray copy = text;
     QTextStream stream(&copy, QIODevice::ReadOnly);
+    stream.setCodec(codecForDefinitionText(copy.constData(), copy.size()));
     return readCatalogue(stream);
 }
 
@@ -66,7 +71,8 @@ private slots:
     void lineEndsAndLastLineDoNotMatter();
     void eachAcceptedCvLineWritesOneDebugMessage();
     void comboEntryPicksTheRecordItNames();
-    void byteOrderMarkDecidesTheEncoding();
+    void encodingFollowsTheBytes_data();
+    void encodingFollowsTheBytes();
 };
 
 void CatalogueTest::recordsFollowTheSections_data()
@@ -104,9 +110,7 @@ void CatalogueTest::sectionHoldsItsNamesAndValues()
     QCOMPARE(catalogue.size(), 3);
 
     const DecoderType &a = catalogue.at(1);
-    // Without a byte-order mark the file is read in the system's encoding.
-    QStringList labels = {QString::fromLocal8Bit("Licht vorwärts"), QString::fromLocal8Bit("Licht rückwärts"),
-                          "Sound"};
+    QStringList labels = {"Licht vorwärts", "Licht rückwärts", "Sound"};
     while (labels.size() < 14)
         labels.append(QString());
     labels << "CV" << "Wert";
@@ -183,12 +187,45 @@ void CatalogueTest::comboEntryPicksTheRecordItNames()
     QCOMPARE(rowLabels(fixture.table()).mid(14), (QStringList{"CV", "Wert"}));
 }
 
-void CatalogueTest::byteOrderMarkDecidesTheEncoding()
+void CatalogueTest::encodingFollowsTheBytes_data()
 {
-    WindowFixture fixture(QByteArray("\xef\xbb\xbf[Lok]\ni1 = \"Licht vorwärts\"\n"));
-    QCOMPARE(fixture.comboBox()->itemText(1), QStringLiteral("Lok"));
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("system"); // the system's encoding
+    QTest::addColumn<QString>("shown");     // the first output's name
+
+    const auto list = [](const QByteArray &name) { return "[Lok]\ni1 = \"" + name + "\"\n"; };
+    const QByteArray utf8 = "Licht vorw\xc3\xa4rts";
+    const QString umlaut = QStringLiteral("Licht vorwärts");
+    QTest::newRow("UTF-8 with a mark") << "\xef\xbb\xbf" + list(utf8) << QByteArray("windows-1252") << umlaut;
+    QTest::newRow("UTF-8 without a mark, windows-1252 system") << list(utf8) << QByteArray("windows-1252") << umlaut;
+    QTest::newRow("UTF-8 without a mark, ISO-8859-1 system") << list(utf8) << QByteArray("ISO-8859-1") << umlaut;
+    QTest::newRow("four-byte UTF-8 without a mark")
+        << list("Pfeife \xf0\x9f\x9a\x82") << QByteArray("ISO-8859-1") << QStringLiteral("Pfeife 🚂");
+    QTest::newRow("windows-1252 stays in the system's encoding")
+        << list("Licht vorw\xe4rts") << QByteArray("windows-1252") << umlaut;
+    // Decided once for the whole file: a later stray byte makes all of it local.
+    QTest::newRow("UTF-8 with one windows-1252 line later on")
+        << list(utf8) + "i2 = \"r\xfc" "ckw\xe4rts\"\n" << QByteArray("windows-1252")
+        << QStringLiteral("Licht vorwÃ¤rts");
+    QTest::newRow("overlong form is no UTF-8")
+        << list("A\xc1\xbf") << QByteArray("ISO-8859-1") << QStringLiteral("A\u00c1\u00bf");
+    QTest::newRow("surrogate is no UTF-8")
+        << list("A\xed\xa0\x80") << QByteArray("ISO-8859-1") << QStringLiteral("A\u00ed\u00a0\u0080");
+    QTest::newRow("sequence cut short is no UTF-8")
+        << list(utf8) + "\xe2\x82" << QByteArray("ISO-8859-1") << QStringLiteral("Licht vorwÃ¤rts");
+}
+
+void CatalogueTest::encodingFollowsTheBytes()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, system);
+    QFETCH(QString, shown);
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName(system));
+    const auto restore = qScopeGuard([] { QTextCodec::setCodecForLocale(nullptr); });
+
+    WindowFixture fixture(file);
     fixture.choose(1);
-    QCOMPARE(fixture.table()->verticalHeaderItem(0)->text(), QStringLiteral("Licht vorwärts"));
+    QCOMPARE(fixture.table()->verticalHeaderItem(0)->text(), shown);
 }
 
 QTEST_MAIN(CatalogueTest)

@@ -48,8 +48,7 @@ void MappingTableTest::rowsCarryTheOutputNames()
     QStringList labels;
     for (int row = 0; row < table->rowCount(); ++row)
         labels.append(table->verticalHeaderItem(row)->text());
-    // Without a byte-order mark the file is read in the system's encoding.
-    QCOMPARE(labels, (QStringList{QString::fromLocal8Bit("Licht vorwärts"), "", "Sound", "", "", "", "", "", "",
+    QCOMPARE(labels, (QStringList{"Licht vorwärts", "", "Sound", "", "", "", "", "", "",
                                   "", "", "", "", "Rauch", "CV", "Wert"}));
 }
 

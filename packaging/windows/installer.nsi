@@ -32,6 +32,13 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "German"
 
+; The second Start menu entry, which opens the list in Notepad. Named in the
+; installer's language; both names are removed, whichever was installed.
+!define EDIT_LIST_EN "${APP} ${U+2013} edit decoder list"
+!define EDIT_LIST_DE "${APP} ${U+2013} Decoderliste bearbeiten"
+LangString EDIT_LIST ${LANG_ENGLISH} "${EDIT_LIST_EN}"
+LangString EDIT_LIST ${LANG_GERMAN} "${EDIT_LIST_DE}"
+
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${APP}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${APP} installer"
@@ -107,6 +114,9 @@ keep_list:
 
     ; The shortcut's working folder is the one SetOutPath set: the list's folder.
     CreateShortCut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\${EXE}"
+    Delete "$SMPROGRAMS\${EDIT_LIST_EN}.lnk"
+    Delete "$SMPROGRAMS\${EDIT_LIST_DE}.lnk"
+    CreateShortCut "$SMPROGRAMS\$(EDIT_LIST).lnk" "$WINDIR\notepad.exe" '"$INSTDIR\decoders.ini"'
 
     WriteUninstaller "$INSTDIR\uninstall.exe"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${APP}"
@@ -123,6 +133,8 @@ SectionEnd
 Section "Uninstall"
     SetShellVarContext current
     Delete "$SMPROGRAMS\${APP}.lnk"
+    Delete "$SMPROGRAMS\${EDIT_LIST_EN}.lnk"
+    Delete "$SMPROGRAMS\${EDIT_LIST_DE}.lnk"
     !include "${FILES}"
 
     Push "$INSTDIR\decoders.ini"

@@ -27,14 +27,20 @@ void MainWindow::on_comboBox_currentIndexChanged(const QString &)
 }
 
 // The style's default row height lets the value row drop below the first
-// window; rows sized from the font and the check box fit all sixteen.
+// window; rows sized from the font and the check box fit all sixteen. Around
+// them, the margins the style gives a row label where they are wider (the
+// Windows styles' are), so that no label loses its descenders. The check box
+// keeps its size at every display scale where a font's measured height may
+// not (under Wine it even shrinks), so the rows scale with the display.
 void MainWindow::fitRowHeightToContent()
 {
     QTableWidget *table = ui->tableWidget;
+    QHeaderView *labels = table->verticalHeader();
     const int indicator = table->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, table);
-    const int height = qMax(indicator, table->fontMetrics().height()) + 6;
-    table->verticalHeader()->setMinimumSectionSize(height);
-    table->verticalHeader()->setDefaultSectionSize(height);
+    const int labelMargin = labels->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, labels);
+    const int height = qMax(indicator, table->fontMetrics().height()) + qMax(6, 2 * labelMargin);
+    labels->setMinimumSectionSize(height);
+    labels->setDefaultSectionSize(height);
 }
 
 // The choice spans the window anyway. Sized to its longest entry, one

@@ -1,6 +1,7 @@
 #include "catalogueloader.h"
 
 #include "definitionline.h"
+#include "textencoding.h"
 
 #include <QDebug>
 #include <QFile>
@@ -66,6 +67,22 @@ private:
     QHash<QStringView, QString> names;
 };
 
+// Looks at the whole file before its first line is read. Mapped, it is not
+// copied, and it is let go before the reading that builds the catalogue.
+QTextCodec *codecForFile(QFile &file)
+{
+    const qint64 size = file.size();
+    if (uchar *bytes = file.map(0, size)) {
+        QTextCodec *codec = codecForDefinitionText(reinterpret_cast<const char *>(bytes), size);
+        file.unmap(bytes);
+        return codec;
+    }
+    // Empty, or on a file system that cannot map it.
+    const QByteArray bytes = file.readAll();
+    file.seek(0);
+    return codecForDefinitionText(bytes.constData(), bytes.size());
+}
+
 } // namespace
 
 QVector<DecoderType> readCatalogue(QTextStream &stream)
@@ -116,5 +133,6 @@ QVector<DecoderType> readCatalogueFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
     QTextStream stream(&file);
+    stream.setCodec(codecForFile(file));
     return readCatalogue(stream);
 }

@@ -14,7 +14,8 @@ class QTextStream;
 // message with its position and value text.
 QVector<DecoderType> readCatalogue(QTextStream &stream);
 
-// The same from a file; a missing, unreadable or non-regular file reads as empty.
+// The same from a file, decoded as codecForDefinitionText() decides; a
+// missing, unreadable or non-regular file reads as empty.
 QVector<DecoderType> readCatalogueFile(const QString &path);
 
 #endif // CATALOGUELOADER_H
