@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QStyle>
-#include <QStyleOptionViewItem>
 #include <QtTest>
 
 namespace {
@@ -15,21 +13,6 @@ const QByteArray decoders = "[Leer]\n"
 
 const int valueRow = 15;
 const int cvRow = 14;
-
-// Clicks where the table's own delegate draws the cell's check box.
-void clickBox(const WindowFixture &fixture, int row, int column)
-{
-    QTableWidget *table = fixture.table();
-    QTableWidgetItem *item = fixture.cell(row, column);
-    QStyleOptionViewItem option;
-    option.initFrom(table->viewport());
-    option.rect = table->visualItemRect(item);
-    option.features |= QStyleOptionViewItem::HasCheckIndicator;
-    option.checkState = item->checkState();
-    option.widget = table;
-    const QRect box = table->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, table);
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
-}
 
 // Presses F2 on a cell, as a user starts typing into it; the editor, if one opens.
 QLineEdit *startEditing(const WindowFixture &fixture, int row, int column)
@@ -193,10 +176,10 @@ void CellEditTest::clickingABoxTicksItAndWritesTheValue()
 {
     WindowFixture fixture(decoders);
     QVERIFY(fixture.showAndChoose(1));
-    clickBox(fixture, 2, 3);
+    fixture.clickBox(2, 3);
     QCOMPARE(fixture.cell(2, 3)->checkState(), Qt::Checked);
     QCOMPARE(fixture.valueCell(3)->text(), QStringLiteral("4"));
-    clickBox(fixture, 2, 3);
+    fixture.clickBox(2, 3);
     QCOMPARE(fixture.cell(2, 3)->checkState(), Qt::Unchecked);
     QCOMPARE(fixture.valueCell(3)->text(), QStringLiteral("0"));
 }
@@ -205,7 +188,7 @@ void CellEditTest::clickingALockedBoxChangesNothing()
 {
     WindowFixture fixture(decoders);
     QVERIFY(fixture.showAndChoose(2));
-    clickBox(fixture, 3, 5);
+    fixture.clickBox(3, 5);
     QCOMPARE(fixture.cell(3, 5)->checkState(), Qt::Unchecked);
     QCOMPARE(fixture.valueCell(5)->text(), QStringLiteral("12"));
 }

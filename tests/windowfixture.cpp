@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QtTest>
 
 WindowFixture::WindowFixture()
@@ -53,6 +55,20 @@ QTableWidgetItem *WindowFixture::cell(int row, int column) const
 QTableWidgetItem *WindowFixture::valueCell(int column) const
 {
     return table()->item(table()->rowCount() - 1, column);
+}
+
+void WindowFixture::clickBox(int row, int column) const
+{
+    QTableWidget *grid = table();
+    QTableWidgetItem *item = cell(row, column);
+    QStyleOptionViewItem option;
+    option.initFrom(grid->viewport());
+    option.rect = grid->visualItemRect(item);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    option.checkState = item->checkState();
+    option.widget = grid;
+    const QRect box = grid->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, grid);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
 }
 
 QList<int> WindowFixture::tickedRows(int column) const

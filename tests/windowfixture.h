@@ -23,6 +23,8 @@ public:
     QTableWidget *table() const;
     QTableWidgetItem *cell(int row, int column) const;
     QTableWidgetItem *valueCell(int column) const;
+    // Clicks where the table's own delegate draws the cell's check box.
+    void clickBox(int row, int column) const;
     // Output rows of a column whose box is ticked, top to bottom.
     QList<int> tickedRows(int column) const;
     void choose(int index);

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "accessibility.h"
 #include "catalogueloader.h"
 #include "mainwindowui.h"
 
@@ -8,11 +9,13 @@
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new MainWindowUi)
 {
+    installAccessibleInterfaces();
     ui->setupUi(this);
     // The form's sample rows only show the layout in the designer.
     ui->tableWidget->setRowCount(0);
     fitRowHeightToContent();
     keepChoiceWidthFromNames();
+    makeAccessible(ui->comboBox, ui->tableWidget);
     loadCatalogue();
 }
 

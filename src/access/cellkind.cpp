@@ -1,0 +1,79 @@
+#include "cellkind.h"
+
+#include <QAbstractItemModel>
+#include <QCoreApplication>
+
+namespace {
+
+QString headerText(const QModelIndex &index, Qt::Orientation orientation)
+{
+    const int section = orientation == Qt::Horizontal ? index.column() : index.row();
+    return index.model()->headerData(section, orientation).toString();
+}
+
+// Outputs the definition file leaves unnamed show an empty label.
+QString outputName(const QModelIndex &index)
+{
+    const QString label = headerText(index, Qt::Vertical);
+    if (!label.isEmpty())
+        return label;
+    return QCoreApplication::translate("MainWindow", "Ausgang %1").arg(index.row() + 1);
+}
+
+} // namespace
+
+CellKind cellKind(const QModelIndex &index)
+{
+    const int rowCount = index.model()->rowCount(index.parent());
+    if (index.row() == rowCount - 2)
+        return CellKind::CvNumber;
+    if (index.row() == rowCount - 1)
+        return CellKind::Value;
+    if (!index.data(Qt::CheckStateRole).isValid())
+        return CellKind::Unused;
+    return index.flags().testFlag(Qt::ItemIsEnabled) ? CellKind::Box : CellKind::LockedBox;
+}
+
+QString cellName(const QModelIndex &index)
+{
+    const QString function = headerText(index, Qt::Horizontal);
+    switch (cellKind(index)) {
+    case CellKind::Box:
+    case CellKind::LockedBox:
+        return QStringLiteral("%1, %2").arg(outputName(index), function);
+    case CellKind::Unused:
+        return QCoreApplication::translate("MainWindow", "nicht belegt");
+    case CellKind::CvNumber:
+        return QStringLiteral("%1 %2, %3").arg(headerText(index, Qt::Vertical), index.data().toString(), function);
+    case CellKind::Value:
+        return QStringLiteral("%1 %2").arg(headerText(index, Qt::Vertical), function);
+    }
+    return QString();
+}
+
+bool isUsableCell(const QModelIndex &index)
+{
+    const Qt::ItemFlags flags = index.flags();
+    if (!flags.testFlag(Qt::ItemIsEnabled))
+        return false;
+    switch (cellKind(index)) {
+    case CellKind::Box:
+        return flags.testFlag(Qt::ItemIsUserCheckable);
+    case CellKind::Value:
+        return flags.testFlag(Qt::ItemIsEditable);
+    default:
+        return false;
+    }
+}
+
+QModelIndex firstUsableCell(const QAbstractItemModel *model, int firstRow, int lastRow)
+{
+    for (int row = firstRow; row < lastRow; ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(row, column);
+            if (isUsableCell(index))
+                return index;
+        }
+    }
+    return QModelIndex();
+}
