@@ -82,6 +82,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${FM_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # xdg-open, which the menu's "Edit decoder list" opens the user's list with.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# notify-send, which shows the action's failures where standard error goes unseen.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS libnotify-bin)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The package gets a stripped copy; the build tree keeps its debug information.
 set(CPACK_STRIP_FILES ON)
