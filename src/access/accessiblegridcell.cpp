@@ -154,18 +154,12 @@ QString AccessibleGridCell::shownText() const
 
 bool AccessibleGridCell::isBox() const
 {
-    if (!isValid())
-        return false;
-    const CellKind kind = cellKind(index);
-    return kind == CellKind::Box || kind == CellKind::LockedBox;
+    return isValid() && ::isBox(cellKind(index));
 }
 
 bool AccessibleGridCell::showsText() const
 {
-    if (!isValid())
-        return false;
-    const CellKind kind = cellKind(index);
-    return kind == CellKind::CvNumber || kind == CellKind::Value;
+    return isValid() && showsNumber(cellKind(index));
 }
 
 bool AccessibleGridCell::canToggle() const

@@ -15,6 +15,15 @@ enum class CellKind {
 };
 
 CellKind cellKind(const QModelIndex &index);
+// Boxes, locked or not, are check boxes; CV and value cells show a number.
+inline bool isBox(CellKind kind)
+{
+    return kind == CellKind::Box || kind == CellKind::LockedBox;
+}
+inline bool showsNumber(CellKind kind)
+{
+    return kind == CellKind::CvNumber || kind == CellKind::Value;
+}
 // "Licht vorwärts, F1", "CV 35, F1", "Wert F1", "nicht belegt".
 QString cellName(const QModelIndex &index);
 // A cell that keyboard users come to the grid for: a box they may tick or a

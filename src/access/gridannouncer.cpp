@@ -48,16 +48,14 @@ void GridAnnouncer::announce(const QModelIndex &index, const QVector<int> &roles
 {
     const int child = gridChildIndex(index.row(), index.column(), view->model()->columnCount());
     const CellKind kind = cellKind(index);
-    const bool isBox = kind == CellKind::Box || kind == CellKind::LockedBox;
-    if (isBox && roles.contains(Qt::CheckStateRole)) {
+    if (isBox(kind) && roles.contains(Qt::CheckStateRole)) {
         QAccessible::State changed;
         changed.checked = true;
         QAccessibleStateChangeEvent event(view, changed);
         event.setChild(child);
         QAccessible::updateAccessibility(&event);
     }
-    const bool showsText = kind == CellKind::CvNumber || kind == CellKind::Value;
-    if (showsText && roles.contains(Qt::DisplayRole)) {
+    if (showsNumber(kind) && roles.contains(Qt::DisplayRole)) {
         // The previous text is gone by now; the new one is what gets read out.
         QAccessibleTextUpdateEvent event(view, 0, QString(), index.data(Qt::DisplayRole).toString());
         event.setChild(child);
