@@ -203,12 +203,19 @@ void CatalogueTest::encodingFollowsTheBytes_data()
         << list("Pfeife \xf0\x9f\x9a\x82") << QByteArray("ISO-8859-1") << QStringLiteral("Pfeife 🚂");
     QTest::newRow("windows-1252 stays in the system's encoding")
         << list("Licht vorw\xe4rts") << QByteArray("windows-1252") << umlaut;
+    // Ä, Ö, Ü and ß are UTF-8 lead bytes: the plain ASCII after them must rule UTF-8 out.
+    QTest::newRow("windows-1252 letter that looks like a lead byte")
+        << list("Gro\xdf" "raum") << QByteArray("windows-1252") << QStringLiteral("Großraum");
+    QTest::newRow("UTF-8 ending on an umlaut without a line end")
+        << list(utf8) + "; Wei\xc3\x9f" << QByteArray("ISO-8859-1") << umlaut;
     // Decided once for the whole file: a later stray byte makes all of it local.
     QTest::newRow("UTF-8 with one windows-1252 line later on")
         << list(utf8) + "i2 = \"r\xfc" "ckw\xe4rts\"\n" << QByteArray("windows-1252")
         << QStringLiteral("Licht vorwÃ¤rts");
     QTest::newRow("overlong form is no UTF-8")
         << list("A\xc1\xbf") << QByteArray("ISO-8859-1") << QStringLiteral("A\u00c1\u00bf");
+    QTest::newRow("three-byte overlong form is no UTF-8")
+        << list("A\xe0\x80\x80") << QByteArray("ISO-8859-1") << QStringLiteral("A\u00e0\u0080\u0080");
     QTest::newRow("surrogate is no UTF-8")
         << list("A\xed\xa0\x80") << QByteArray("ISO-8859-1") << QStringLiteral("A\u00ed\u00a0\u0080");
     QTest::newRow("sequence cut short is no UTF-8")
