@@ -23,6 +23,19 @@ bool isUsable(const QTableWidgetItem *item)
     return row == rowCount - 1 && item->flags().testFlag(Qt::ItemIsEditable);
 }
 
+// Every box, locked or not, and the CV and value rows: all but the outputs
+// outside a function's window.
+bool isReachable(const QTableWidgetItem *item)
+{
+    return item->row() >= item->tableWidget()->rowCount() - 2 || item->data(Qt::CheckStateRole).isValid();
+}
+
+// Where keyboard users are, whether or not the view could go there itself.
+void placeCurrent(QTableWidget *table, int row, int column)
+{
+    table->selectionModel()->setCurrentIndex(table->model()->index(row, column), QItemSelectionModel::NoUpdate);
+}
+
 // Tab from the choice, as a keyboard user enters the grid.
 QModelIndex enterGrid(const WindowFixture &fixture)
 {
@@ -39,10 +52,11 @@ class GridKeyboardTest : public QObject
 
 private slots:
     void tabMovesBetweenChoiceAndGrid();
-    void arrowsReachEveryUsableCell_data();
-    void arrowsReachEveryUsableCell();
-    void homeKeysGoToTheFirstUsableCell_data();
-    void homeKeysGoToTheFirstUsableCell();
+    void arrowsReachEveryCellButUnusedOutputs_data();
+    void arrowsReachEveryCellButUnusedOutputs();
+    void keysMoveTo_data();
+    void keysMoveTo();
+    void currentCellIsFramedOnlyWhileTheGridHasFocus();
 };
 
 void GridKeyboardTest::tabMovesBetweenChoiceAndGrid()
@@ -59,9 +73,16 @@ void GridKeyboardTest::tabMovesBetweenChoiceAndGrid()
     QCOMPARE(QApplication::focusWidget(), table);
     QTest::keyClick(table, Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), fixture.comboBox());
+    // Coming back finds the cell the user left.
+    QTest::keyClick(fixture.comboBox(), Qt::Key_Tab);
+    QTest::keyClick(table, Qt::Key_Down);
+    const QModelIndex left = table->currentIndex();
+    QTest::keyClick(table, Qt::Key_Tab);
+    QTest::keyClick(fixture.comboBox(), Qt::Key_Tab);
+    QCOMPARE(table->currentIndex(), left);
 }
 
-void GridKeyboardTest::arrowsReachEveryUsableCell_data()
+void GridKeyboardTest::arrowsReachEveryCellButUnusedOutputs_data()
 {
     QTest::addColumn<int>("type");
     QTest::newRow("open type") << 1;
@@ -69,7 +90,7 @@ void GridKeyboardTest::arrowsReachEveryUsableCell_data()
 }
 
 // Every cell reached so far is a starting point for each arrow key in turn.
-void GridKeyboardTest::arrowsReachEveryUsableCell()
+void GridKeyboardTest::arrowsReachEveryCellButUnusedOutputs()
 {
     QFETCH(int, type);
     WindowFixture fixture(decoders);
@@ -79,7 +100,7 @@ void GridKeyboardTest::arrowsReachEveryUsableCell()
     QVERIFY(isUsable(table->item(reached.first().row(), reached.first().column())));
     for (int next = 0; next < reached.size(); ++next) {
         for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
-            table->setCurrentIndex(reached.at(next));
+            placeCurrent(table, reached.at(next).row(), reached.at(next).column());
             QTest::keyClick(table, key);
             if (!reached.contains(table->currentIndex()))
                 reached.append(table->currentIndex());
@@ -87,29 +108,38 @@ void GridKeyboardTest::arrowsReachEveryUsableCell()
     }
     for (int row = 0; row < table->rowCount(); ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
-            if (isUsable(table->item(row, column)))
-                QVERIFY2(reached.contains(table->model()->index(row, column)),
-                         qPrintable(QStringLiteral("row %1, column %2").arg(row).arg(column)));
+            QCOMPARE(reached.contains(table->model()->index(row, column)), isReachable(table->item(row, column)));
         }
     }
 }
 
-void GridKeyboardTest::homeKeysGoToTheFirstUsableCell_data()
+void GridKeyboardTest::keysMoveTo_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
+    QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<int>("targetRow");
     QTest::addColumn<int>("targetColumn");
-    QTest::newRow("Ctrl+Home from a value") << 15 << 9 << int(Qt::ControlModifier) << 0 << 2;
-    QTest::newRow("Home in the value row skips the F0 values") << 15 << 9 << int(Qt::NoModifier) << 15 << 2;
-    QTest::newRow("Home in a box row skips the locked boxes") << 5 << 9 << int(Qt::NoModifier) << 5 << 2;
+    const int none = Qt::NoModifier;
+    QTest::newRow("Ctrl+Home from a value") << 15 << 9 << int(Qt::Key_Home) << int(Qt::ControlModifier) << 0 << 2;
+    QTest::newRow("Home in the value row skips the F0 values") << 15 << 9 << int(Qt::Key_Home) << none << 15 << 2;
+    QTest::newRow("Home in the CV row stays in it") << 14 << 9 << int(Qt::Key_Home) << none << 14 << 0;
+    QTest::newRow("Home in a box row skips the locked boxes") << 5 << 9 << int(Qt::Key_Home) << none << 5 << 2;
+    QTest::newRow("Left onto a locked box") << 0 << 2 << int(Qt::Key_Left) << none << 0 << 1;
+    QTest::newRow("Down along a locked column") << 0 << 0 << int(Qt::Key_Down) << none << 1 << 0;
+    QTest::newRow("Down from a column's last box to its CV") << 7 << 2 << int(Qt::Key_Down) << none << 14 << 2;
+    QTest::newRow("Up from a CV to the column's last box") << 14 << 10 << int(Qt::Key_Up) << none << 13 << 10;
+    QTest::newRow("Left from a window's first column stays") << 12 << 10 << int(Qt::Key_Left) << none << 12 << 10;
+    QTest::newRow("Left from the first box stays") << 0 << 0 << int(Qt::Key_Left) << none << 0 << 0;
+    QTest::newRow("Down from a value stays") << 15 << 4 << int(Qt::Key_Down) << none << 15 << 4;
 }
 
-void GridKeyboardTest::homeKeysGoToTheFirstUsableCell()
+void GridKeyboardTest::keysMoveTo()
 {
     QFETCH(int, row);
     QFETCH(int, column);
+    QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(int, targetRow);
     QFETCH(int, targetColumn);
@@ -117,9 +147,31 @@ void GridKeyboardTest::homeKeysGoToTheFirstUsableCell()
     QVERIFY(fixture.showAndChoose(lockedType));
     QTableWidget *table = fixture.table();
     enterGrid(fixture);
-    table->setCurrentCell(row, column);
-    QTest::keyClick(table, Qt::Key_Home, Qt::KeyboardModifiers(modifiers));
+    placeCurrent(table, row, column);
+    QTest::keyClick(table, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(table->currentIndex(), table->model()->index(targetRow, targetColumn));
+}
+
+// The frame is drawn in the highlight colour just inside the cell's edge.
+void GridKeyboardTest::currentCellIsFramedOnlyWhileTheGridHasFocus()
+{
+    WindowFixture fixture(decoders);
+    QVERIFY(fixture.showAndChoose(lockedType));
+    QTableWidget *table = fixture.table();
+    const QColor highlight = table->palette().color(QPalette::Highlight);
+    const auto framed = [table, highlight](int row, int column) {
+        const QRect cell = table->visualRect(table->model()->index(row, column));
+        const QImage drawn = table->viewport()->grab().toImage();
+        return drawn.pixelColor(cell.left() + 1, cell.center().y()) == highlight;
+    };
+    enterGrid(fixture);
+    for (const QPoint &place : {QPoint(2, 0), QPoint(0, 3), QPoint(5, 15)}) {
+        placeCurrent(table, place.y(), place.x());
+        QVERIFY(framed(place.y(), place.x()));
+        QVERIFY(!framed(place.y() + (place.y() ? -1 : 1), place.x()));
+    }
+    fixture.comboBox()->setFocus();
+    QVERIFY(!framed(15, 5));
 }
 
 QTEST_MAIN(GridKeyboardTest)

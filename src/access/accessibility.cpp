@@ -2,7 +2,7 @@
 
 #include "accessiblechoice.h"
 #include "accessiblegrid.h"
-#include "currentcellframe.h"
+#include "griddelegate.h"
 #include "gridannouncer.h"
 #include "gridkeyboard.h"
 
@@ -37,6 +37,6 @@ void makeAccessible(QComboBox *choice, QTableView *grid)
     // Tab leaves the grid; the arrow keys move inside it.
     grid->setTabKeyNavigation(false);
     grid->installEventFilter(new GridKeyboard(grid));
-    grid->setItemDelegate(new CurrentCellFrame(grid));
-    new GridAnnouncer(grid);
+    grid->setItemDelegate(new GridDelegate(grid));
+    new GridAnnouncer(choice, grid);
 }

@@ -60,3 +60,23 @@ void AccessibleChoice::doAction(const QString &actionName)
     else
         choice()->showPopup();
 }
+
+void *AccessibleChoice::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+// Orca speaks a new entry when the caret in the choice's text moves, but not
+// when it moves to where it already was. Neighbouring entries, as Up and Down
+// reach them, put it at opposite ends of their text.
+int AccessibleChoice::cursorPosition() const
+{
+    return choice()->currentIndex() % 2 ? characterCount() : 0;
+}
+
+QString AccessibleChoice::shownText() const
+{
+    return choice()->currentText();
+}

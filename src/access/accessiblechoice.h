@@ -1,14 +1,18 @@
 #ifndef ACCESSIBLECHOICE_H
 #define ACCESSIBLECHOICE_H
 
+#include "readonlytext.h"
+
 #include <QAccessibleWidget>
 
 class QComboBox;
 
 // The decoder-type choice under a name of its own. The toolkit's combo box
 // reports its current entry as its name on Linux, where only a label beside
-// it would name it; the window has no such label.
-class AccessibleChoice : public QAccessibleWidget
+// it would name it; the window has no such label. The entry is the choice's
+// text instead: screen readers read a combo box's value from its text when,
+// as with this toolkit, it offers no selection to read it from.
+class AccessibleChoice : public QAccessibleWidget, public ReadOnlyText
 {
 public:
     explicit AccessibleChoice(QComboBox *choice);
@@ -16,10 +20,17 @@ public:
     QAccessibleInterface *child(int index) const override;
     int childCount() const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
+    using ReadOnlyText::text;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
+    void *interface_cast(QAccessible::InterfaceType type) override;
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
+
+    int cursorPosition() const override;
+
+protected:
+    QString shownText() const override;
 
 private:
     QComboBox *choice() const;

@@ -2,6 +2,7 @@
 
 #include "accessiblegridcell.h"
 #include "accessiblegridheader.h"
+#include "freshid.h"
 #include "gridchildren.h"
 
 #include <QAbstractButton>
@@ -53,7 +54,7 @@ QAccessibleInterface *AccessibleGrid::child(int index) const
         QAccessible::deleteAccessibleInterface(childIds.take(index));
     }
     QAccessibleInterface *made = makeChild(index);
-    childIds.insert(index, QAccessible::registerAccessibleInterface(made));
+    childIds.insert(index, registerWithFreshId(made));
     return made;
 }
 

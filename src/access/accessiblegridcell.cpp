@@ -40,9 +40,24 @@ QRect AccessibleGridCell::rect() const
     return QRect(view->viewport()->mapToGlobal(inViewport.topLeft()), inViewport.size());
 }
 
+// A number cell is a text of its own: as a plain table cell, screen readers
+// would read out its whole row on arriving in it.
 QAccessible::Role AccessibleGridCell::role() const
 {
-    return isBox() ? QAccessible::CheckBox : QAccessible::Cell;
+    if (!isValid())
+        return QAccessible::Cell;
+    switch (cellKind(index)) {
+    case CellKind::Box:
+    case CellKind::LockedBox:
+        return QAccessible::CheckBox;
+    case CellKind::CvNumber:
+        return QAccessible::StaticText;
+    case CellKind::Value:
+        return QAccessible::EditableText;
+    case CellKind::Unused:
+        break;
+    }
+    return QAccessible::Cell;
 }
 
 QAccessible::State AccessibleGridCell::state() const
@@ -54,7 +69,8 @@ QAccessible::State AccessibleGridCell::state() const
     }
     const Qt::ItemFlags flags = index.flags();
     state.disabled = !flags.testFlag(Qt::ItemIsEnabled);
-    state.focusable = !state.disabled;
+    // The arrow keys reach every cell but those outside the windows.
+    state.focusable = cellKind(index) != CellKind::Unused;
     state.focused = view->hasFocus() && view->currentIndex() == index;
     state.selectable = flags.testFlag(Qt::ItemIsSelectable);
     state.selected = view->selectionModel()->isSelected(index);

@@ -66,6 +66,16 @@ bool isUsableCell(const QModelIndex &index)
     }
 }
 
+QModelIndex nextReachableCell(const QModelIndex &from, int rowStep, int columnStep)
+{
+    for (QModelIndex cell = from.sibling(from.row() + rowStep, from.column() + columnStep); cell.isValid();
+         cell = cell.sibling(cell.row() + rowStep, cell.column() + columnStep)) {
+        if (cellKind(cell) != CellKind::Unused)
+            return cell;
+    }
+    return QModelIndex();
+}
+
 QModelIndex firstUsableCell(const QAbstractItemModel *model, int firstRow, int lastRow)
 {
     for (int row = firstRow; row < lastRow; ++row) {

@@ -29,6 +29,9 @@ QString cellName(const QModelIndex &index);
 // A cell that keyboard users come to the grid for: a box they may tick or a
 // value they may type.
 bool isUsableCell(const QModelIndex &index);
+// The next cell from the given one, stepping as given, that is no output
+// outside a window; invalid at the grid's edge. The arrow keys move so.
+QModelIndex nextReachableCell(const QModelIndex &from, int rowStep, int columnStep);
 // The first usable cell in reading order from the given row on, up to and
 // excluding lastRow; invalid if there is none.
 QModelIndex firstUsableCell(const QAbstractItemModel *model, int firstRow, int lastRow);

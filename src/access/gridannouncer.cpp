@@ -4,11 +4,12 @@
 #include "gridchildren.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTableView>
 #include <QTimer>
 
-GridAnnouncer::GridAnnouncer(QTableView *view)
-    : QObject(view), view(view)
+GridAnnouncer::GridAnnouncer(QComboBox *choice, QTableView *view)
+    : QObject(view), choice(choice), view(view)
 {
     QAccessible::installActivationObserver(this);
     accessibilityActiveChanged(QAccessible::isActive());
@@ -32,9 +33,15 @@ void GridAnnouncer::accessibilityActiveChanged(bool active)
     listening.append(connect(view->model(), &QAbstractItemModel::dataChanged, this,
                              [this](const QModelIndex &topLeft, const QModelIndex &bottomRight,
                                     const QVector<int> &roles) {
-                                 if (topLeft == bottomRight)
+                                 if (topLeft == bottomRight && !rebuilding)
                                      announce(topLeft, roles);
                              }));
+    // Rows come and go only when a type is chosen; the choice's signal comes
+    // after the window has rebuilt the grid for it.
+    for (auto rowsChange : {&QAbstractItemModel::rowsAboutToBeRemoved, &QAbstractItemModel::rowsAboutToBeInserted})
+        listening.append(connect(view->model(), rowsChange, this, [this] { rebuilding = true; }));
+    listening.append(connect(choice, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+                             &GridAnnouncer::announceNewType));
     // The toolkit reports the grid itself as focused after its current cell;
     // the cell is named once more afterwards, so that it is what gets read.
     listening.append(connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -70,5 +77,18 @@ void GridAnnouncer::announceCurrentCell()
         return;
     QAccessibleEvent event(view, QAccessible::Focus);
     event.setChild(gridChildIndex(current.row(), current.column(), view->model()->columnCount()));
+    QAccessible::updateAccessibility(&event);
+}
+
+void GridAnnouncer::announceNewType()
+{
+    if (rebuilding) {
+        rebuilding = false;
+        QAccessibleTableModelChangeEvent event(view, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&event);
+    }
+    // Moving the caret in the choice's text is what makes Orca speak the new entry.
+    QAccessibleInterface *chosen = QAccessible::queryAccessibleInterface(choice);
+    QAccessibleTextCursorEvent event(choice, chosen->textInterface()->cursorPosition());
     QAccessible::updateAccessibility(&event);
 }

@@ -3,9 +3,27 @@
 #include "cellkind.h"
 
 #include <QKeyEvent>
+#include <QPoint>
 #include <QTableView>
 
 namespace {
+
+// How far an arrow key moves, in rows and columns; no move for other keys.
+QPoint arrowStep(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return {-1, 0};
+    case Qt::Key_Right:
+        return {1, 0};
+    case Qt::Key_Up:
+        return {0, -1};
+    case Qt::Key_Down:
+        return {0, 1};
+    default:
+        return {};
+    }
+}
 
 bool isNavigationKey(int key)
 {
@@ -58,6 +76,15 @@ bool GridKeyboard::handleKey(const QKeyEvent *key)
     const bool wholeGrid = key->key() == Qt::Key_Home
         && (key->modifiers().testFlag(Qt::ControlModifier) || !current.isValid());
     QModelIndex target;
+    const QPoint step = arrowStep(key->key());
+    if (!step.isNull() && current.isValid()) {
+        // The view's own moves pass over locked boxes; screen-reader users
+        // would never learn they are there.
+        target = nextReachableCell(current, step.y(), step.x());
+        if (target.isValid())
+            moveTo(target);
+        return true;
+    }
     if (wholeGrid || (isNavigationKey(key->key()) && !current.isValid()))
         target = firstUsableCell(model, 0, model->rowCount());
     else if (key->key() == Qt::Key_Home)
@@ -68,8 +95,9 @@ bool GridKeyboard::handleKey(const QKeyEvent *key)
     return true;
 }
 
+// As the view moves with keys; its setCurrentIndex() would refuse a locked box.
 void GridKeyboard::moveTo(const QModelIndex &cell)
 {
-    view->setCurrentIndex(cell);
+    view->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
     view->scrollTo(cell);
 }

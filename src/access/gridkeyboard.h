@@ -7,10 +7,12 @@ class QKeyEvent;
 class QModelIndex;
 class QTableView;
 
-// Keyboard use of the mapping grid beyond the view's own: entering the grid
-// and Home or Ctrl+Home land on a cell that can be ticked or typed into, even
-// when the grid's first cells are locked or unused, where the view would find
-// no cell at all.
+// Keyboard use of the mapping grid beyond the view's own: the arrow keys
+// reach every box, locked ones included, and the CV and value rows, passing
+// over the outputs outside a function's window; entering the grid and Home or
+// Ctrl+Home land on a cell that can be ticked or typed into, even when the
+// grid's first cells are locked or unused, where the view would find no cell
+// at all.
 class GridKeyboard : public QObject
 {
     Q_OBJECT

@@ -1,0 +1,146 @@
+"""Drives the program with key presses only, as a blind user would, and
+checks what Orca speaks after each key. Run by scripts/check-orca, which
+starts Orca with a hook that writes every utterance to $FM_SPOKEN."""
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+SPOKEN = os.environ["FM_SPOKEN"]
+PROGRAM = sys.argv[1]
+# Orca has finished with a key once it has said nothing more for this long.
+QUIET = 1.0
+failures = []
+
+
+def pump():
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
+def heard():
+    with open(SPOKEN, encoding="utf-8") as spoken:
+        return re.findall(r"^SPEECH OUTPUT: '(.*)'", spoken.read(), re.MULTILINE)
+
+
+def settle(before, words_due=True, limit=15.0):
+    """What Orca said since `before` utterances, once it has fallen silent;
+    when words are due, not before it has said something."""
+    start = last_change = time.monotonic()
+    count = len(heard())
+    while time.monotonic() - start < limit:
+        pump()
+        time.sleep(0.02)
+        if len(heard()) != count:
+            count, last_change = len(heard()), time.monotonic()
+        if time.monotonic() - last_change >= QUIET and (count > before or not words_due):
+            break
+    return heard()[before:]
+
+
+def press(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "0", *keys], check=True)
+
+
+def step(keys, expected, at_most=None, never=()):
+    """Presses the keys; Orca must then say the expected texts, in this order,
+    each within one utterance, in at most `at_most` utterances, and none of
+    the texts in `never`."""
+    before = len(heard())
+    press(*keys)
+    said = settle(before, words_due=bool(expected))
+    print(f"    {' '.join(keys):<12} {' | '.join(said)}")
+    position = 0
+    for text in expected:
+        found = next((k for k in range(position, len(said)) if text in said[k]), None)
+        if found is None:
+            failures.append(f"after {' '.join(keys)}: Orca did not say {text!r} (in order)")
+            return said
+        position = found
+    if at_most is not None and len(said) > at_most:
+        failures.append(f"after {' '.join(keys)}: {len(said)} utterances, expected at most {at_most}")
+    for text in never:
+        if any(text in utterance for utterance in said):
+            failures.append(f"after {' '.join(keys)}: Orca said {text!r}")
+    return said
+
+
+events = []
+
+
+def count_event(event):
+    try:
+        if event.host_application.name == PROGRAM:
+            events.append(event.type)
+    except Exception:
+        pass
+
+
+print("    (start)      " + " | ".join(settle(0)))
+if not any("Decodertyp" in said and "combo box" in said for said in heard()):
+    failures.append("at the start: Orca did not name the choice")
+
+# The chosen type, spoken on Up and Down, on where-am-I (keypad Enter) and on focus;
+# the events a type change sends, counted as any assistive technology gets them.
+pyatspi.Registry.registerEventListener(count_event, "object", "focus", "window")
+settle(len(heard()), words_due=False)
+events.clear()
+step(["Down"], ["Standard nach NMRA"], at_most=1)
+print(f"    a type change sent {len(events)} events: {sorted(set(events))}")
+if len(events) > 8:
+    failures.append(f"a type change sent {len(events)} events")
+pyatspi.Registry.deregisterEventListener(count_event, "object", "focus", "window")
+step(["KP_Enter"], ["Decodertyp combo box", "Standard nach NMRA"])
+
+# Into the grid; a box, ticked with Space.
+step(["Tab"], ["Funktionszuordnung", "Licht vorwärts, F0 v check box checked"])
+step(["space"], ["not checked"], at_most=1)
+step(["Right"], ["Licht vorwärts, F0 r check box"], at_most=1)
+step(["Right"], ["Licht vorwärts, F1 check box"], at_most=1)
+
+# Down to the CV and value rows: one cell each, not the whole row.
+for _ in range(7):
+    step(["Down"], ["F1 check box"], at_most=1)
+step(["Down"], ["CV 35, F1"], at_most=1, never=["CV 36"])
+step(["Down"], ["Wert F1", "4"], at_most=2, never=["CV"])
+step(["Right"], ["Wert F2", "8"], at_most=2)
+
+# Typing a value: the editor says which value it is; Return speaks the new one.
+step(["F2"], ["Wert F2 bearbeiten text", "8"])
+step(["7"], [])
+step(["Return"], ["Wert F2", "7"])
+step(["3"], ["Wert F2 bearbeiten text"])
+step(["Return"], ["Wert F2", "3"])
+
+# A type whose light is locked: the arrows reach its boxes, spoken as unavailable,
+# and Space changes nothing.
+step(["shift+Tab"], ["Decodertyp combo box", "Standard nach NMRA"])
+for name in ["Diesellok mit Sound", "Dampflok mit Rauchgenerator", "Triebwagen, Licht gesperrt"]:
+    step(["Down"], [name], at_most=1)
+step(["Tab"], ["F1 check box"])
+step(["Left"], ["F0 r check box", "grayed"], at_most=2)
+step(["space"], [], at_most=0)
+
+# Choosing a type and tabbing on at once: Orca must not be kept busy. The
+# middle of three tries, against the machine's other work.
+delays = []
+for key in ["Up", "Down", "Up"]:
+    step(["shift+Tab"], ["Decodertyp combo box"])
+    before = len(heard())
+    start = time.monotonic()
+    press(key, "Tab")
+    while len(heard()) == before and time.monotonic() - start < 10:
+        time.sleep(0.005)
+    delays.append(time.monotonic() - start)
+    print(f"    {key} Tab{' ' * (9 - len(key))}first words after {delays[-1]:.2f} s: {' | '.join(settle(before))}")
+if sorted(delays)[1] > 0.3:
+    failures.append(f"Orca's first words after choosing and Tab came after {sorted(delays)[1]:.2f} s")
+
+for failure in failures:
+    print("error: " + failure, file=sys.stderr)
+sys.exit(1 if failures else 0)
