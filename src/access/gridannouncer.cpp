@@ -88,7 +88,8 @@ void GridAnnouncer::announceNewType()
         QAccessible::updateAccessibility(&event);
     }
     // Moving the caret in the choice's text is what makes Orca speak the new entry.
-    QAccessibleInterface *chosen = QAccessible::queryAccessibleInterface(choice);
-    QAccessibleTextCursorEvent event(choice, chosen->textInterface()->cursorPosition());
-    QAccessible::updateAccessibility(&event);
+    if (QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(choice)->textInterface()) {
+        QAccessibleTextCursorEvent event(choice, text->cursorPosition());
+        QAccessible::updateAccessibility(&event);
+    }
 }
