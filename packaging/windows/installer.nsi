@@ -9,6 +9,9 @@
 Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
+; No file times in the installer: the same files make the same installer,
+; whenever they were built. Installed files get the time of the install.
+SetDateSave off
 
 !define APP "Function Mapping"
 !define EXE "function-mapping.exe"
