@@ -69,11 +69,15 @@ void *AccessibleChoice::interface_cast(QAccessible::InterfaceType type)
 }
 
 // Orca speaks a new entry when the caret in the choice's text moves, but not
-// when it moves to where it already was. Neighbouring entries, as Up and Down
-// reach them, put it at opposite ends of their text.
+// when it moves to where it already was: each new entry puts it at the other
+// end of the text.
 int AccessibleChoice::cursorPosition() const
 {
-    return choice()->currentIndex() % 2 ? characterCount() : 0;
+    if (choice()->currentIndex() != lastIndex) {
+        lastIndex = choice()->currentIndex();
+        caretAtEnd = !caretAtEnd;
+    }
+    return caretAtEnd ? characterCount() : 0;
 }
 
 QString AccessibleChoice::shownText() const

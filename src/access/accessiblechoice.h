@@ -34,6 +34,9 @@ protected:
 
 private:
     QComboBox *choice() const;
+
+    mutable int lastIndex = -1;
+    mutable bool caretAtEnd = false;
 };
 
 #endif // ACCESSIBLECHOICE_H
