@@ -121,7 +121,7 @@ void AccessibleGridTest::cellsSayWhatTheyAre_data()
     QTest::newRow("output outside the window is not used")
         << 8 << 2 << cell << "nicht belegt" << QStringList{"disabled"} << QStringList{} << "";
     QTest::newRow("CV cell names function and number")
-        << 14 << 2 << label << "CV 35, F1" << QStringList{"readOnly"} << QStringList{} << "35";
+        << 14 << 2 << label << "CV 35, F1" << QStringList{"readOnly"} << QStringList{} << "";
     QTest::newRow("value cell is editable text")
         << 15 << 2 << text << "Wert F1" << QStringList{"editable"} << QStringList{} << "1";
     QTest::newRow("F0 value is shown, not typed")

@@ -2,10 +2,61 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QRect>
+
+namespace {
+
+// The choice's name, as a label that is not drawn: the window shows none.
+class ChoiceLabel : public QAccessibleInterface
+{
+public:
+    explicit ChoiceLabel(QComboBox *choice) : choice(choice) {}
+
+    bool isValid() const override { return choice; }
+    QObject *object() const override { return nullptr; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return choice ? QAccessible::queryAccessibleInterface(choice->parentWidget()) : nullptr;
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        return choice && t == QAccessible::Name ? choice->accessibleName() : QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override { return QRect(); }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override { return QAccessible::State(); }
+
+private:
+    QPointer<QComboBox> choice;
+};
+
+// Screen readers on AT-SPI (Orca since release 44) take a combo box's value
+// from its name, and its name from a label; UI Automation takes the value from
+// the value.
+bool namedByLabel()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb")
+        || QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace
 
 AccessibleChoice::AccessibleChoice(QComboBox *choice)
-    : QAccessibleWidget(choice, QAccessible::ComboBox)
+    : QAccessibleWidget(choice, QAccessible::ComboBox),
+      labelId(QAccessible::registerAccessibleInterface(new ChoiceLabel(choice)))
 {
+}
+
+AccessibleChoice::~AccessibleChoice()
+{
+    QAccessible::deleteAccessibleInterface(labelId);
 }
 
 QComboBox *AccessibleChoice::choice() const
@@ -31,9 +82,18 @@ int AccessibleChoice::indexOfChild(const QAccessibleInterface *child) const
 
 QString AccessibleChoice::text(QAccessible::Text t) const
 {
-    if (t == QAccessible::Value)
+    if (t == QAccessible::Value || (t == QAccessible::Name && namedByLabel()))
         return choice()->currentText();
     return QAccessibleWidget::text(t);
+}
+
+QVector<QPair<QAccessibleInterface *, QAccessible::Relation>>
+AccessibleChoice::relations(QAccessible::Relation match) const
+{
+    auto related = QAccessibleWidget::relations(match);
+    if (namedByLabel() && (match & QAccessible::Label))
+        related.append({QAccessible::accessibleInterface(labelId), QAccessible::Label});
+    return related;
 }
 
 QAccessible::State AccessibleChoice::state() const

@@ -16,12 +16,15 @@ class AccessibleChoice : public QAccessibleWidget, public ReadOnlyText
 {
 public:
     explicit AccessibleChoice(QComboBox *choice);
+    ~AccessibleChoice() override;
 
     QAccessibleInterface *child(int index) const override;
     int childCount() const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
     using ReadOnlyText::text;
     QString text(QAccessible::Text t) const override;
+    QVector<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override;
     QAccessible::State state() const override;
     void *interface_cast(QAccessible::InterfaceType type) override;
     QStringList actionNames() const override;
@@ -35,6 +38,7 @@ protected:
 private:
     QComboBox *choice() const;
 
+    QAccessible::Id labelId;
     mutable int lastIndex = -1;
     mutable bool caretAtEnd = false;
 };

@@ -92,8 +92,11 @@ void *AccessibleGridCell::interface_cast(QAccessible::InterfaceType type)
         return static_cast<QAccessibleTableCellInterface *>(this);
     case QAccessible::ActionInterface:
         return static_cast<QAccessibleActionInterface *>(this);
+    // Only a value has text to read in parts and to change. A CV cell says
+    // its number in its name: given a text, newer Orca speaks that bare number.
     case QAccessible::TextInterface:
-        return showsText() ? static_cast<QAccessibleTextInterface *>(this) : nullptr;
+        return isValid() && cellKind(index) == CellKind::Value ? static_cast<QAccessibleTextInterface *>(this)
+                                                               : nullptr;
     default:
         return nullptr;
     }

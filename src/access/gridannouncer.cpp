@@ -62,7 +62,7 @@ void GridAnnouncer::announce(const QModelIndex &index, const QVector<int> &roles
         event.setChild(child);
         QAccessible::updateAccessibility(&event);
     }
-    if (showsNumber(kind) && roles.contains(Qt::DisplayRole)) {
+    if (kind == CellKind::Value && roles.contains(Qt::DisplayRole)) {
         // The previous text is gone by now; the new one is what gets read out.
         QAccessibleTextUpdateEvent event(view, 0, QString(), index.data(Qt::DisplayRole).toString());
         event.setChild(child);
