@@ -1,35 +1,29 @@
 #include "accessiblechoice.h"
 
+#include "bareleaf.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QPointer>
-#include <QRect>
 
 namespace {
 
 // The choice's name, as a label that is not drawn: the window shows none.
-class ChoiceLabel : public QAccessibleInterface
+class ChoiceLabel : public BareLeaf
 {
 public:
     explicit ChoiceLabel(QComboBox *choice) : choice(choice) {}
 
     bool isValid() const override { return choice; }
-    QObject *object() const override { return nullptr; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QAccessibleInterface *parent() const override
     {
         return choice ? QAccessible::queryAccessibleInterface(choice->parentWidget()) : nullptr;
     }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
         return choice && t == QAccessible::Name ? choice->accessibleName() : QString();
     }
-    void setText(QAccessible::Text, const QString &) override {}
-    QRect rect() const override { return QRect(); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override { return QAccessible::State(); }
 

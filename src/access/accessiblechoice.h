@@ -7,11 +7,12 @@
 
 class QComboBox;
 
-// The decoder-type choice under a name of its own. The toolkit's combo box
-// reports its current entry as its name on Linux, where only a label beside
-// it would name it; the window has no such label. The entry is the choice's
-// text instead: screen readers read a combo box's value from its text when,
-// as with this toolkit, it offers no selection to read it from.
+// The decoder-type choice, named "Decodertyp" and giving the chosen entry as
+// its value and as a text: older screen readers read a combo box's value from
+// its text when, as with this toolkit, it offers no selection to read it from.
+// Over AT-SPI, where newer ones read the value from the name, the name is the
+// entry and "Decodertyp" a label of its own, as a label beside the choice
+// would be; the window draws none.
 class AccessibleChoice : public QAccessibleWidget, public ReadOnlyText
 {
 public:
