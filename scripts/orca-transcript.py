@@ -69,6 +69,24 @@ def step(keys, expected, at_most=None, never=()):
     return said
 
 
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def stays_idle(keys):
+    """The program has answered Orca and waits for the next key: a read that
+    never returns keeps it busy at a full core."""
+    start = cpu_seconds(program_pid)
+    time.sleep(1.0)
+    used = cpu_seconds(program_pid) - start
+    if used > 0.5:
+        failures.append(f"after {' '.join(keys)}: the program stayed busy ({used:.2f} s of processor time in 1 s)")
+
+
+program_pid = next(app for app in pyatspi.Registry.getDesktop(0)
+                   if app is not None and app.name == PROGRAM).get_process_id()
 events = []
 
 
@@ -115,6 +133,16 @@ step(["7"], [])
 step(["Return"], ["Wert F2", "7"])
 step(["3"], ["Wert F2 bearbeiten text"])
 step(["Return"], ["Wert F2", "3"])
+
+# Word by word through a typed "-1", which starts with no word: Orca says
+# something after each key (which words is its own business), and the program
+# is free again right after it.
+step(["F2"], ["Wert F2 bearbeiten text", "3"])
+step(["minus", "1"], [])
+for keys in (["ctrl+Left"], ["ctrl+Left"], ["ctrl+Right"], ["ctrl+Right"]):
+    step(keys, [""])
+    stays_idle(keys)
+step(["Escape"], ["Wert F2", "3"])
 
 # A type whose light is locked: the arrows reach its boxes, spoken as unavailable,
 # and Space changes nothing.

@@ -1,3 +1,4 @@
+#include "accessibletext.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
@@ -81,6 +82,12 @@ private slots:
     void boxActionTicksTheBoxAndTheValueFollows();
     void changesAreAnnounced_data();
     void changesAreAnnounced();
+    void textPiecesAreFound_data();
+    void textPiecesAreFound();
+    void everyTextAnswersEveryRead_data();
+    void everyTextAnswersEveryRead();
+    void nothingInTheWindowIsNameless();
+    void valueEditorReadsAndEdits();
 };
 
 // As if a screen reader were running: the toolkit then sends events, here to the recorder.
@@ -322,6 +329,198 @@ void AccessibleGridTest::changesAreAnnounced()
         QTest::keyClick(editor, Qt::Key_Return);
     }
     QTRY_COMPARE(announcements, expected);
+}
+
+void AccessibleGridTest::textPiecesAreFound_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("boundary");
+    QTest::addColumn<int>("place");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("piece");
+    QTest::addColumn<int>("start");
+
+    const int character = QAccessible::CharBoundary;
+    const int word = QAccessible::WordBoundary;
+    const int sentence = QAccessible::SentenceBoundary;
+    const int line = QAccessible::LineBoundary;
+    const int paragraph = QAccessible::ParagraphBoundary;
+    const int whole = QAccessible::NoBoundary;
+    const int before = int(SpanPlace::Before);
+    const int at = int(SpanPlace::At);
+    const int after = int(SpanPlace::After);
+    const QString choice = QStringLiteral("<Decodertyp wählen>");
+    // Each row: the piece and where it starts; no piece starts at -1.
+    QTest::newRow("word at the start of -1") << "-1" << word << at << 0 << "-" << 0;
+    QTest::newRow("word at the end of -1") << "-1" << word << at << 2 << "1" << 1;
+    QTest::newRow("word at offset -1 is the last") << "-1" << word << at << -1 << "1" << 1;
+    QTest::newRow("word after the sign") << "-1" << word << after << 0 << "1" << 1;
+    QTest::newRow("no word after the last") << "-1" << word << after << 1 << "" << -1;
+    QTest::newRow("word before the number") << "-1" << word << before << 1 << "-" << 0;
+    QTest::newRow("no word before the first") << "-1" << word << before << 0 << "" << -1;
+    QTest::newRow("word before the last, from the end") << "-1" << word << before << 2 << "-" << 0;
+    QTest::newRow("lone sign is one word") << "-" << word << at << 0 << "-" << 0;
+    QTest::newRow("two signs are one word") << "--" << word << at << 1 << "--" << 0;
+    QTest::newRow("word in an empty text") << "" << word << at << 0 << "" << -1;
+    QTest::newRow("blank before a number") << " 7" << word << at << 0 << " " << 0;
+    QTest::newRow("number after a blank") << " 7" << word << at << 1 << "7" << 1;
+    QTest::newRow("long number at its end") << "2147483648" << word << at << 10 << "2147483648" << 0;
+    QTest::newRow("bracket opens the placeholder") << choice << word << at << 0 << "<" << 0;
+    QTest::newRow("first word of the placeholder") << choice << word << after << 0 << "Decodertyp" << 1;
+    QTest::newRow("blank between words") << choice << word << at << 11 << " " << 11;
+    QTest::newRow("word with an umlaut") << choice << word << at << 14 << "wählen" << 12;
+    QTest::newRow("bracket closes the placeholder") << choice << word << at << 19 << ">" << 18;
+    QTest::newRow("word before the blank") << choice << word << before << 11 << "Decodertyp" << 1;
+    QTest::newRow("word beyond the end") << choice << word << at << 20 << "" << -1;
+    QTest::newRow("word before the start") << choice << word << at << -3 << "" << -1;
+    QTest::newRow("character at the start") << "-1" << character << at << 0 << "-" << 0;
+    QTest::newRow("no character at the end") << "-1" << character << at << 2 << "" << -1;
+    QTest::newRow("character before the end") << "-1" << character << before << 2 << "1" << 1;
+    QTest::newRow("character after the first") << "abc" << character << after << 0 << "b" << 1;
+    QTest::newRow("umlaut with a combining mark is one character")
+        << QStringLiteral("a\u0308x") << character << at << 0 << QStringLiteral("a\u0308") << 0;
+    QTest::newRow("sentence at the end") << "-1" << sentence << at << 2 << "-1" << 0;
+    QTest::newRow("first of two sentences") << "Eins. Zwei." << sentence << at << 0 << "Eins. " << 0;
+    QTest::newRow("second of two sentences") << "Eins. Zwei." << sentence << after << 0 << "Zwei." << 6;
+    QTest::newRow("line of a one-line text") << "-1" << line << at << 0 << "-1" << 0;
+    QTest::newRow("line at the end") << "-1" << line << at << 2 << "-1" << 0;
+    QTest::newRow("no line before the only one") << "-1" << line << before << 2 << "" << -1;
+    QTest::newRow("first line with its line feed") << "a\nb" << line << at << 1 << "a\n" << 0;
+    QTest::newRow("line after the first") << "a\nb" << paragraph << after << 0 << "b" << 2;
+    QTest::newRow("whole text") << "-1" << whole << at << 1 << "-1" << 0;
+    QTest::newRow("nothing after the whole text") << "-1" << whole << after << 0 << "" << -1;
+}
+
+// Screen readers read by word and line through these pieces: a wrong one is
+// read out wrongly, and one that never comes silences them for good.
+void AccessibleGridTest::textPiecesAreFound()
+{
+    QFETCH(QString, text);
+    QFETCH(int, boundary);
+    QFETCH(int, place);
+    QFETCH(int, offset);
+    QFETCH(QString, piece);
+    QFETCH(int, start);
+    const TextSpan span = textSpan(text, offset, QAccessible::TextBoundaryType(boundary), SpanPlace(place));
+    QCOMPARE(span.start, start);
+    QCOMPARE(span.end, start < 0 ? -1 : start + piece.size());
+    if (start >= 0)
+        QCOMPARE(text.mid(span.start, span.end - span.start), piece);
+}
+
+void AccessibleGridTest::everyTextAnswersEveryRead_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("content");
+    QTest::newRow("the choice before a type") << "choice" << "<Decodertyp wählen>";
+    QTest::newRow("the choice with a type") << "choice" << "Gemischt";
+    QTest::newRow("a value cell showing -1") << "value" << "-1";
+    for (const char *typed : {"-1", "-", "--", "abc", " 7", "2147483648", "", "Grüße"})
+        QTest::addRow("the value editor holding '%s'", typed) << "editor" << QString::fromUtf8(typed);
+}
+
+// Every piece a screen reader may ask for, at every offset and by every
+// boundary, comes at once (a hang fails the test by its time limit) and lies
+// within the text.
+void AccessibleGridTest::everyTextAnswersEveryRead()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, content);
+    WindowFixture fixture(decoders);
+    QVERIFY(fixture.showAndChoose(content == "Gemischt" ? 1 : 0));
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(fixture.comboBox());
+    if (where != "choice") {
+        QVERIFY(fixture.showAndChoose(1));
+        fixture.valueCell(2)->setText(content);
+        reader = cellAt(fixture, 15, 2);
+    }
+    if (where == "editor") {
+        QTableWidget *table = fixture.table();
+        table->setFocus();
+        table->setCurrentCell(15, 2);
+        QTest::keyClick(table, Qt::Key_F2);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->setText(content);
+        reader = QAccessible::queryAccessibleInterface(editor);
+        QVERIFY(reader->editableTextInterface());
+    }
+    QAccessibleTextInterface *text = reader->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, -1), content);
+    const int length = content.size();
+    for (int boundary = QAccessible::CharBoundary; boundary <= QAccessible::NoBoundary; ++boundary) {
+        for (int offset = -3; offset <= length + 2; ++offset) {
+            const auto type = QAccessible::TextBoundaryType(boundary);
+            int start = 0;
+            int end = 0;
+            for (int place = 0; place < 3; ++place) {
+                const QString piece = place == 0 ? text->textBeforeOffset(offset, type, &start, &end)
+                    : place == 1 ? text->textAtOffset(offset, type, &start, &end)
+                                 : text->textAfterOffset(offset, type, &start, &end);
+                const QByteArray call = QByteArray::number(place) + " " + QByteArray::number(boundary) + " @"
+                    + QByteArray::number(offset);
+                if (start == -1) {
+                    QVERIFY2(end == -1 && piece.isEmpty(), call);
+                    continue;
+                }
+                QVERIFY2(0 <= start && start < end && end <= length, call);
+                QVERIFY2(piece == content.mid(start, end - start), call);
+            }
+        }
+    }
+}
+
+// Screen readers meet every object of the window in object navigation and
+// flat review; only those that merely hold others may go without a name.
+void AccessibleGridTest::nothingInTheWindowIsNameless()
+{
+    WindowFixture fixture(decoders);
+    QVERIFY(fixture.showAndChoose(1));
+    QStringList nameless;
+    QList<QAccessibleInterface *> pending{QAccessible::queryAccessibleInterface(&fixture.window())};
+    while (!pending.isEmpty()) {
+        QAccessibleInterface *object = pending.takeFirst();
+        for (int k = 0; k < object->childCount(); ++k)
+            pending.append(object->child(k));
+        if (object->text(QAccessible::Name).isEmpty() && object->role() != QAccessible::Client)
+            nameless.append(QStringLiteral("role %1 of %2").arg(object->role()).arg(
+                object->object() ? object->object()->metaObject()->className() : "a cell"));
+    }
+    QCOMPARE(nameless, QStringList());
+}
+
+// The value editor is read and changed as Orca and UI Automation do it.
+void AccessibleGridTest::valueEditorReadsAndEdits()
+{
+    WindowFixture fixture(decoders);
+    QVERIFY(fixture.showAndChoose(1));
+    QTableWidget *table = fixture.table();
+    table->setFocus();
+    table->setCurrentCell(15, 4);
+    QTest::keyClick(table, Qt::Key_F2);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor);
+    QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(editor);
+    QCOMPARE(int(reader->role()), int(QAccessible::EditableText));
+    QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Wert F3 bearbeiten"));
+    QVERIFY(reader->state().editable && !reader->state().readOnly);
+    // The old value comes selected once the editor has the focus, so that typing replaces it.
+    QTRY_COMPARE(reader->text(QAccessible::Value), QStringLiteral("255"));
+    QAccessibleTextInterface *text = reader->textInterface();
+    int start = -1;
+    int end = -1;
+    QCOMPARE(text->selectionCount(), 1);
+    text->selection(0, &start, &end);
+    QCOMPARE((QList<int>{start, end}), (QList<int>{0, 3}));
+    QCOMPARE(text->textAtOffset(-2, QAccessible::WordBoundary, &start, &end), QStringLiteral("255"));
+    reader->editableTextInterface()->replaceText(0, 3, QStringLiteral("-1"));
+    QCOMPARE(editor->text(), QStringLiteral("-1"));
+    text->setCursorPosition(1);
+    QCOMPARE(editor->cursorPosition(), 1);
+    QCOMPARE(text->textAtOffset(-2, QAccessible::WordBoundary, &start, &end), QStringLiteral("1"));
+    QVERIFY(text->characterRect(0).isValid());
+    QVERIFY(text->characterRect(0).left() < text->characterRect(1).left());
 }
 
 QTEST_MAIN(AccessibleGridTest)

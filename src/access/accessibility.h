@@ -2,6 +2,7 @@
 #define ACCESSIBILITY_H
 
 class QComboBox;
+class QMainWindow;
 class QTableView;
 
 // Screen readers see the grid and the choice through the program's own
@@ -10,7 +11,7 @@ class QTableView;
 void installAccessibleInterfaces();
 // Makes the window usable without a mouse and readable by screen readers:
 // Tab moves between the decoder-type choice and the grid, the arrow keys
-// inside the grid, and every box and value says what it is.
-void makeAccessible(QComboBox *choice, QTableView *grid);
+// inside the grid, and every box, value and bar of the window says what it is.
+void makeAccessible(QMainWindow *window, QComboBox *choice, QTableView *grid);
 
 #endif // ACCESSIBILITY_H

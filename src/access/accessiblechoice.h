@@ -1,7 +1,7 @@
 #ifndef ACCESSIBLECHOICE_H
 #define ACCESSIBLECHOICE_H
 
-#include "readonlytext.h"
+#include "accessibletext.h"
 
 #include <QAccessibleWidget>
 

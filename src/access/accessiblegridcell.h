@@ -2,7 +2,7 @@
 #define ACCESSIBLEGRIDCELL_H
 
 #include "accessiblegridleaf.h"
-#include "readonlytext.h"
+#include "accessibletext.h"
 
 #include <QPersistentModelIndex>
 

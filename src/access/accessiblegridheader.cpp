@@ -1,5 +1,7 @@
 #include "accessiblegridheader.h"
 
+#include "cellkind.h"
+
 #include <QHeaderView>
 #include <QTableView>
 
@@ -20,6 +22,8 @@ QString AccessibleGridHeader::text(QAccessible::Text t) const
 {
     if (t != QAccessible::Name || !isValid())
         return QString();
+    if (orientation == Qt::Vertical)
+        return rowName(view->model(), section);
     return view->model()->headerData(section, orientation).toString();
 }
 

@@ -11,16 +11,16 @@ QString headerText(const QModelIndex &index, Qt::Orientation orientation)
     return index.model()->headerData(section, orientation).toString();
 }
 
+} // namespace
+
 // Outputs the definition file leaves unnamed show an empty label.
-QString outputName(const QModelIndex &index)
+QString rowName(const QAbstractItemModel *model, int row)
 {
-    const QString label = headerText(index, Qt::Vertical);
+    const QString label = model->headerData(row, Qt::Vertical).toString();
     if (!label.isEmpty())
         return label;
-    return QCoreApplication::translate("MainWindow", "Ausgang %1").arg(index.row() + 1);
+    return QCoreApplication::translate("MainWindow", "Ausgang %1").arg(row + 1);
 }
-
-} // namespace
 
 CellKind cellKind(const QModelIndex &index)
 {
@@ -40,7 +40,7 @@ QString cellName(const QModelIndex &index)
     switch (cellKind(index)) {
     case CellKind::Box:
     case CellKind::LockedBox:
-        return QStringLiteral("%1, %2").arg(outputName(index), function);
+        return QStringLiteral("%1, %2").arg(rowName(index.model(), index.row()), function);
     case CellKind::Unused:
         return QCoreApplication::translate("MainWindow", "nicht belegt");
     case CellKind::CvNumber:

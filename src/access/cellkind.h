@@ -24,6 +24,8 @@ inline bool showsNumber(CellKind kind)
 {
     return kind == CellKind::CvNumber || kind == CellKind::Value;
 }
+// A row's label, or "Ausgang 3" for an output the definition file leaves unnamed.
+QString rowName(const QAbstractItemModel *model, int row);
 // "Licht vorwärts, F1", "CV 35, F1", "Wert F1", "nicht belegt".
 QString cellName(const QModelIndex &index);
 // A cell that keyboard users come to the grid for: a box they may tick or a

@@ -15,7 +15,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->tableWidget->setRowCount(0);
     fitRowHeightToContent();
     keepChoiceWidthFromNames();
-    makeAccessible(ui->comboBox, ui->tableWidget);
+    makeAccessible(this, ui->comboBox, ui->tableWidget);
     loadCatalogue();
 }
 
