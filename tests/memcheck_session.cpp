@@ -2,6 +2,7 @@
 // under Valgrind: start in the current directory (reading its decoders.ini),
 // choose a decoder type, tick a box, type values, switch type, close.
 // Exits 0 when the window did what was asked, 1 otherwise.
+#include "gridshape.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -21,7 +22,7 @@ bool session(MainWindow &window)
         return false;
 
     combo->setCurrentIndex(1);
-    const int valueRow = table->rowCount() - 1;
+    const int valueRow = GridShape(table->rowCount()).valueRow();
     table->item(7, 2)->setCheckState(Qt::Checked);
     table->item(valueRow, 3)->setText(QStringLiteral("300"));
     table->item(valueRow, 12)->setText(QStringLiteral("kein Wert"));

@@ -1,6 +1,6 @@
 #include "windowfixture.h"
 
-#include "outputwindow.h"
+#include "gridshape.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,7 +54,7 @@ QTableWidgetItem *WindowFixture::cell(int row, int column) const
 
 QTableWidgetItem *WindowFixture::valueCell(int column) const
 {
-    return table()->item(table()->rowCount() - 1, column);
+    return table()->item(GridShape(table()->rowCount()).valueRow(), column);
 }
 
 void WindowFixture::clickBox(int row, int column) const
@@ -74,7 +74,8 @@ void WindowFixture::clickBox(int row, int column) const
 QList<int> WindowFixture::tickedRows(int column) const
 {
     QList<int> rows;
-    for (int row = 0; row < table()->rowCount() - 2; ++row) {
+    const GridShape shape(table()->rowCount());
+    for (int row = 0; shape.isOutputRow(row); ++row) {
         if (cell(row, column)->data(Qt::CheckStateRole).toInt() == Qt::Checked)
             rows.append(row);
     }
@@ -93,15 +94,4 @@ bool WindowFixture::showAndChoose(int index)
         return false;
     choose(index);
     return true;
-}
-
-QList<int> rowsForText(int column, const QString &text)
-{
-    QList<int> rows;
-    const int value = text.toInt();
-    for (int bit = 0; bit < WindowBits; ++bit) {
-        if (value & (1 << bit))
-            rows.append(windowStart(column) + bit);
-    }
-    return rows;
 }

@@ -39,7 +39,4 @@ private:
     std::unique_ptr<MainWindow> mainWindow;
 };
 
-// The rows of a column's window that a value text ticks, read as the cell-edit slot reads it.
-QList<int> rowsForText(int column, const QString &text);
-
 #endif // WINDOWFIXTURE_H

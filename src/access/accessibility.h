@@ -1,9 +1,20 @@
 #ifndef ACCESSIBILITY_H
 #define ACCESSIBILITY_H
 
+#include <QAccessibleInterface>
+#include <QRect>
+
 class QComboBox;
 class QMainWindow;
 class QTableView;
+
+// What keyboard and screen-reader users meet in the window, room by room:
+//   the decoder-type choice          accessiblechoice.h
+//   the grid's accessible tree       accessiblegrid.h
+//   texts read in pieces, the value editor   accessibletext.h
+//   what changed, told as events     gridannouncer.h
+//   the arrow keys in the grid       gridkeyboard.h
+//   the current cell's frame, the editor's name   griddelegate.h
 
 // Screen readers see the grid and the choice through the program's own
 // interfaces. Called before those widgets exist: with assistive technology
@@ -13,5 +24,20 @@ void installAccessibleInterfaces();
 // Tab moves between the decoder-type choice and the grid, the arrow keys
 // inside the grid, and every box, value and bar of the window says what it is.
 void makeAccessible(QMainWindow *window, QComboBox *choice, QTableView *grid);
+
+// An accessible thing that is no widget and has no children, no place on the
+// screen and no text anyone may set: what remains is its name, role, state
+// and parent.
+class AccessibleLeaf : public QAccessibleInterface
+{
+public:
+    QObject *object() const override { return nullptr; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override { return QRect(); }
+};
 
 #endif // ACCESSIBILITY_H

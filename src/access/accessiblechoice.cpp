@@ -1,6 +1,6 @@
 #include "accessiblechoice.h"
 
-#include "bareleaf.h"
+#include "accessibility.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -10,7 +10,7 @@
 namespace {
 
 // The choice's name, as a label that is not drawn: the window shows none.
-class ChoiceLabel : public BareLeaf
+class ChoiceLabel : public AccessibleLeaf
 {
 public:
     explicit ChoiceLabel(QComboBox *choice) : choice(choice) {}

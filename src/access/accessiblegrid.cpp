@@ -1,27 +1,44 @@
 #include "accessiblegrid.h"
 
-#include "accessiblegridcell.h"
-#include "accessiblegridheader.h"
-#include "freshid.h"
-#include "gridchildren.h"
-
 #include <QAbstractButton>
-#include <QTableView>
 
-AccessibleGrid::AccessibleGrid(QTableView *view)
-    : QAccessibleWidget(view, QAccessible::Table)
+namespace {
+
+// Stands on a used-up id; to anyone who asks, an object that is gone.
+class Placeholder : public AccessibleLeaf
 {
+public:
+    bool isValid() const override { return false; }
+    QAccessibleInterface *parent() const override { return nullptr; }
+    QString text(QAccessible::Text) const override { return QString(); }
+    QAccessible::Role role() const override { return QAccessible::NoRole; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invalid = true;
+        return state;
+    }
+};
+
+QAccessible::Id placeholder = 0;
+
+// Registers a header or cell under an id no other object had before. The
+// toolkit hands the id of the interface that died last to the next one
+// registered. A screen reader that still holds the dead object would take the
+// new one for it, with the role and states it cached: a box would speak as
+// the value editor closed a moment ago, or not at all. A placeholder takes
+// such an id instead, and keeps it until the next registration.
+QAccessible::Id registerWithFreshId(QAccessibleInterface *iface)
+{
+    const QAccessible::Id previous = placeholder;
+    placeholder = QAccessible::registerAccessibleInterface(new Placeholder);
+    // Its id lies below the newest, where the toolkit never looks for a free one.
+    if (previous)
+        QAccessible::deleteAccessibleInterface(previous);
+    return QAccessible::registerAccessibleInterface(iface);
 }
 
-AccessibleGrid::~AccessibleGrid()
-{
-    forgetChildren();
-}
-
-QTableView *AccessibleGrid::view() const
-{
-    return static_cast<QTableView *>(widget());
-}
+} // namespace
 
 QAccessibleInterface *AccessibleGrid::childAt(int x, int y) const
 {
@@ -35,11 +52,6 @@ QAccessibleInterface *AccessibleGrid::focusChild() const
     if (view()->hasFocus() && current.isValid())
         return cellChild(current);
     return QAccessibleWidget::focusChild();
-}
-
-int AccessibleGrid::childCount() const
-{
-    return (rowCount() + 1) * (columnCount() + 1);
 }
 
 QAccessibleInterface *AccessibleGrid::child(int index) const
@@ -81,26 +93,11 @@ void *AccessibleGrid::interface_cast(QAccessible::InterfaceType type)
     return QAccessibleWidget::interface_cast(type);
 }
 
-QAccessibleInterface *AccessibleGrid::caption() const
-{
-    return nullptr;
-}
-
-QAccessibleInterface *AccessibleGrid::summary() const
-{
-    return nullptr;
-}
-
 QAccessibleInterface *AccessibleGrid::cellAt(int row, int column) const
 {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return nullptr;
     return child(gridChildIndex(row, column, columnCount()));
-}
-
-int AccessibleGrid::selectedCellCount() const
-{
-    return view()->selectionModel()->selectedIndexes().size();
 }
 
 QList<QAccessibleInterface *> AccessibleGrid::selectedCells() const
@@ -119,26 +116,6 @@ QString AccessibleGrid::columnDescription(int column) const
 QString AccessibleGrid::rowDescription(int row) const
 {
     return view()->model()->headerData(row, Qt::Vertical).toString();
-}
-
-int AccessibleGrid::selectedColumnCount() const
-{
-    return selectedColumns().size();
-}
-
-int AccessibleGrid::selectedRowCount() const
-{
-    return selectedRows().size();
-}
-
-int AccessibleGrid::columnCount() const
-{
-    return view()->model()->columnCount();
-}
-
-int AccessibleGrid::rowCount() const
-{
-    return view()->model()->rowCount();
 }
 
 QList<int> AccessibleGrid::selectedColumns() const
@@ -167,27 +144,6 @@ bool AccessibleGrid::isRowSelected(int row) const
     return view()->selectionModel()->isRowSelected(row, view()->rootIndex());
 }
 
-// The grid selects single cells only, as the user does with keys and mouse.
-bool AccessibleGrid::selectRow(int)
-{
-    return false;
-}
-
-bool AccessibleGrid::selectColumn(int)
-{
-    return false;
-}
-
-bool AccessibleGrid::unselectRow(int)
-{
-    return false;
-}
-
-bool AccessibleGrid::unselectColumn(int)
-{
-    return false;
-}
-
 // Rows come and go with each decoder type; the cells of the old ones go with them.
 void AccessibleGrid::modelChange(QAccessibleTableModelChangeEvent *event)
 {
@@ -211,11 +167,6 @@ QAccessibleInterface *AccessibleGrid::cornerButton() const
 {
     return QAccessible::queryAccessibleInterface(
         view()->findChild<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly));
-}
-
-QAccessibleInterface *AccessibleGrid::cellChild(const QModelIndex &index) const
-{
-    return child(gridChildIndex(index.row(), index.column(), columnCount()));
 }
 
 void AccessibleGrid::forgetChildren()

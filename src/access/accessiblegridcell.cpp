@@ -1,19 +1,79 @@
-#include "accessiblegridcell.h"
+#include "accessiblegrid.h"
 
-#include "cellkind.h"
-#include "gridchildren.h"
-
+#include <QCoreApplication>
+#include <QHeaderView>
 #include <QKeySequence>
-#include <QTableView>
 
-AccessibleGridCell::AccessibleGridCell(QTableView *view, const QModelIndex &index)
-    : AccessibleGridLeaf(view), index(index)
+namespace {
+
+QString headerText(const QModelIndex &index, Qt::Orientation orientation)
 {
+    const int section = orientation == Qt::Horizontal ? index.column() : index.row();
+    return index.model()->headerData(section, orientation).toString();
 }
 
-bool AccessibleGridCell::isValid() const
+} // namespace
+
+// Outputs the definition file leaves unnamed show an empty label.
+QString rowName(const QAbstractItemModel *model, int row)
 {
-    return view && index.isValid();
+    const QString label = model->headerData(row, Qt::Vertical).toString();
+    if (!label.isEmpty())
+        return label;
+    return QCoreApplication::translate("MainWindow", "Ausgang %1").arg(row + 1);
+}
+
+QString cellName(const QModelIndex &index)
+{
+    const QString function = headerText(index, Qt::Horizontal);
+    switch (cellKind(index)) {
+    case CellKind::Box:
+        return QStringLiteral("%1, %2").arg(rowName(index.model(), index.row()), function);
+    case CellKind::Unused:
+        return QCoreApplication::translate("MainWindow", "nicht belegt");
+    case CellKind::CvNumber:
+        return QStringLiteral("%1 %2, %3").arg(headerText(index, Qt::Vertical), index.data().toString(), function);
+    case CellKind::Value:
+        return QStringLiteral("%1 %2").arg(headerText(index, Qt::Vertical), function);
+    }
+    return QString();
+}
+
+bool AccessibleGridHeader::isValid() const
+{
+    if (!view || !view->model())
+        return false;
+    const int count = orientation == Qt::Horizontal ? view->model()->columnCount() : view->model()->rowCount();
+    return section >= 0 && section < count;
+}
+
+QString AccessibleGridHeader::text(QAccessible::Text t) const
+{
+    if (t != QAccessible::Name || !isValid())
+        return QString();
+    if (orientation == Qt::Vertical)
+        return rowName(view->model(), section);
+    return view->model()->headerData(section, orientation).toString();
+}
+
+QRect AccessibleGridHeader::rect() const
+{
+    if (!isValid())
+        return QRect();
+    const QHeaderView *header = orientation == Qt::Horizontal ? view->horizontalHeader() : view->verticalHeader();
+    const QPoint origin = header->viewport()->mapToGlobal(QPoint(0, 0));
+    const int start = header->sectionViewportPosition(section);
+    if (orientation == Qt::Horizontal)
+        return QRect(origin.x() + start, origin.y(), header->sectionSize(section), header->height());
+    return QRect(origin.x(), origin.y() + start, header->width(), header->sectionSize(section));
+}
+
+QAccessible::State AccessibleGridHeader::state() const
+{
+    QAccessible::State state;
+    state.invalid = !isValid();
+    state.readOnly = true;
+    return state;
 }
 
 QString AccessibleGridCell::text(QAccessible::Text t) const
@@ -22,14 +82,9 @@ QString AccessibleGridCell::text(QAccessible::Text t) const
         return QString();
     if (t == QAccessible::Name)
         return cellName(index);
-    if (t == QAccessible::Value && showsText())
+    if (t == QAccessible::Value && showsNumber())
         return shownText();
     return QString();
-}
-
-// Names come from the grid; values change through the cell's editor.
-void AccessibleGridCell::setText(QAccessible::Text, const QString &)
-{
 }
 
 QRect AccessibleGridCell::rect() const
@@ -48,7 +103,6 @@ QAccessible::Role AccessibleGridCell::role() const
         return QAccessible::Cell;
     switch (cellKind(index)) {
     case CellKind::Box:
-    case CellKind::LockedBox:
         return QAccessible::CheckBox;
     case CellKind::CvNumber:
         return QAccessible::StaticText;
@@ -78,7 +132,7 @@ QAccessible::State AccessibleGridCell::state() const
     if (isBox()) {
         state.checkable = true;
         state.checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
-    } else if (showsText()) {
+    } else if (showsNumber()) {
         state.editable = flags.testFlag(Qt::ItemIsEditable);
         state.readOnly = !state.editable;
     }
@@ -100,46 +154,6 @@ void *AccessibleGridCell::interface_cast(QAccessible::InterfaceType type)
     default:
         return nullptr;
     }
-}
-
-bool AccessibleGridCell::isSelected() const
-{
-    return isValid() && view->selectionModel()->isSelected(index);
-}
-
-QList<QAccessibleInterface *> AccessibleGridCell::columnHeaderCells() const
-{
-    return headerCells(-1, index.column());
-}
-
-QList<QAccessibleInterface *> AccessibleGridCell::rowHeaderCells() const
-{
-    return headerCells(index.row(), -1);
-}
-
-int AccessibleGridCell::columnIndex() const
-{
-    return index.column();
-}
-
-int AccessibleGridCell::rowIndex() const
-{
-    return index.row();
-}
-
-int AccessibleGridCell::columnExtent() const
-{
-    return 1;
-}
-
-int AccessibleGridCell::rowExtent() const
-{
-    return 1;
-}
-
-QAccessibleInterface *AccessibleGridCell::table() const
-{
-    return parent();
 }
 
 QStringList AccessibleGridCell::actionNames() const
@@ -166,25 +180,21 @@ QStringList AccessibleGridCell::keyBindingsForAction(const QString &actionName) 
     return {};
 }
 
-QString AccessibleGridCell::shownText() const
+bool AccessibleGridCell::showsNumber() const
 {
-    return isValid() ? index.data(Qt::DisplayRole).toString() : QString();
+    if (!isValid())
+        return false;
+    const CellKind kind = cellKind(index);
+    return kind == CellKind::CvNumber || kind == CellKind::Value;
 }
 
-bool AccessibleGridCell::isBox() const
-{
-    return isValid() && ::isBox(cellKind(index));
-}
-
-bool AccessibleGridCell::showsText() const
-{
-    return isValid() && showsNumber(cellKind(index));
-}
-
+// Not a locked box: one whose item is disabled.
 bool AccessibleGridCell::canToggle() const
 {
-    return isValid() && view->isEnabled() && cellKind(index) == CellKind::Box
-        && index.flags().testFlag(Qt::ItemIsUserCheckable);
+    if (!isBox() || !view->isEnabled())
+        return false;
+    const Qt::ItemFlags flags = index.flags();
+    return flags.testFlag(Qt::ItemIsEnabled) && flags.testFlag(Qt::ItemIsUserCheckable);
 }
 
 QList<QAccessibleInterface *> AccessibleGridCell::headerCells(int row, int column) const

@@ -1,11 +1,9 @@
 #include "gridannouncer.h"
 
-#include "cellkind.h"
-#include "gridchildren.h"
+#include "accessiblegrid.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QTableView>
 #include <QTimer>
 
 GridAnnouncer::GridAnnouncer(QComboBox *choice, QTableView *view)
@@ -13,11 +11,6 @@ GridAnnouncer::GridAnnouncer(QComboBox *choice, QTableView *view)
 {
     QAccessible::installActivationObserver(this);
     accessibilityActiveChanged(QAccessible::isActive());
-}
-
-GridAnnouncer::~GridAnnouncer()
-{
-    QAccessible::removeActivationObserver(this);
 }
 
 void GridAnnouncer::accessibilityActiveChanged(bool active)
@@ -28,6 +21,7 @@ void GridAnnouncer::accessibilityActiveChanged(bool active)
         listening.clear();
         return;
     }
+    // Switched on again while on: one listener, so that every change is told once.
     if (!listening.isEmpty())
         return;
     listening.append(connect(view->model(), &QAbstractItemModel::dataChanged, this,
@@ -36,12 +30,11 @@ void GridAnnouncer::accessibilityActiveChanged(bool active)
                                  if (topLeft == bottomRight && !rebuilding)
                                      announce(topLeft, roles);
                              }));
-    // Rows come and go only when a type is chosen; the choice's signal comes
-    // after the window has rebuilt the grid for it.
+    // Rows go and come only when a type is chosen.
     for (auto rowsChange : {&QAbstractItemModel::rowsAboutToBeRemoved, &QAbstractItemModel::rowsAboutToBeInserted})
         listening.append(connect(view->model(), rowsChange, this, [this] { rebuilding = true; }));
     listening.append(connect(choice, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-                             &GridAnnouncer::announceNewType));
+                             &GridAnnouncer::announceTypeChange));
     // The toolkit reports the grid itself as focused after its current cell;
     // the cell is named once more afterwards, so that it is what gets read.
     listening.append(connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -55,7 +48,7 @@ void GridAnnouncer::announce(const QModelIndex &index, const QVector<int> &roles
 {
     const int child = gridChildIndex(index.row(), index.column(), view->model()->columnCount());
     const CellKind kind = cellKind(index);
-    if (isBox(kind) && roles.contains(Qt::CheckStateRole)) {
+    if (kind == CellKind::Box && roles.contains(Qt::CheckStateRole)) {
         QAccessible::State changed;
         changed.checked = true;
         QAccessibleStateChangeEvent event(view, changed);
@@ -80,16 +73,26 @@ void GridAnnouncer::announceCurrentCell()
     QAccessible::updateAccessibility(&event);
 }
 
-void GridAnnouncer::announceNewType()
+// A new decoder type, told once the window has rebuilt the grid for it: the
+// window's slot was connected to the choice's signal first, when its form was
+// set up, and a signal runs its slots in the order they were connected.
+// 1. Nothing was told while the grid was rebuilt (see rebuilding): an event
+//    for each of its hundreds of changes would keep a screen reader busy for
+//    seconds.
+// 2. If rows went or came, one notice that the grid is new. The grid forgets
+//    its headers and cells; those asked for next get ids no object had before,
+//    so that a screen reader cannot take one for an object it knew.
+// 3. The caret of the choice's text moves, to the end other than last time:
+//    that is what makes Orca speak the new entry.
+void GridAnnouncer::announceTypeChange()
 {
     if (rebuilding) {
         rebuilding = false;
-        QAccessibleTableModelChangeEvent event(view, QAccessibleTableModelChangeEvent::ModelReset);
-        QAccessible::updateAccessibility(&event);
+        QAccessibleTableModelChangeEvent reset(view, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&reset);
     }
-    // Moving the caret in the choice's text is what makes Orca speak the new entry.
     if (QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(choice)->textInterface()) {
-        QAccessibleTextCursorEvent event(choice, text->cursorPosition());
-        QAccessible::updateAccessibility(&event);
+        QAccessibleTextCursorEvent caret(choice, text->cursorPosition());
+        QAccessible::updateAccessibility(&caret);
     }
 }

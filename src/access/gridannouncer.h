@@ -10,32 +10,33 @@ class QComboBox;
 class QModelIndex;
 class QTableView;
 
-// Tells assistive technology that a box was ticked or cleared, or that a
-// value changed, whoever made the change: the user, a box's action, or the
-// grid itself following a typed value; which cell has the focus when the grid
-// gets it; and which decoder type was chosen. Rebuilding the grid for a new
-// type makes new cells, so it sends one notice of that instead of an event
-// for each of its hundreds of changes, which would keep a screen reader busy
-// for seconds. It listens only while assistive technology is active, so that
-// the grid pays nothing otherwise.
+// Tells assistive technology what changed: a box ticked or cleared, or a
+// value changed, whoever made the change (the user, a box's action, or the
+// grid itself following a typed value); which cell has the focus when the
+// grid gets it; and which decoder type was chosen. It listens only while
+// assistive technology is active, so that the grid pays nothing otherwise.
 class GridAnnouncer : public QObject, public QAccessible::ActivationObserver
 {
     Q_OBJECT
 
 public:
     GridAnnouncer(QComboBox *choice, QTableView *view);
-    ~GridAnnouncer() override;
+    ~GridAnnouncer() override { QAccessible::removeActivationObserver(this); }
 
     void accessibilityActiveChanged(bool active) override;
 
 private:
     void announce(const QModelIndex &index, const QVector<int> &roles);
     void announceCurrentCell();
-    void announceNewType();
+    void announceTypeChange();
 
     QComboBox *choice;
     QTableView *view;
     QVector<QMetaObject::Connection> listening;
+    // Set when the grid's rows go or come, cleared once the new type is told.
+    // The window's own guard, updating, cannot serve: the window clears it
+    // before writing the new type's values, so that the cell-edit slot ticks
+    // their boxes, and those writes are no news to a listener either.
     bool rebuilding = false;
 };
 

@@ -1,6 +1,6 @@
 #include "griddelegate.h"
 
-#include "cellkind.h"
+#include "accessiblegrid.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

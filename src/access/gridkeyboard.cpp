@@ -1,6 +1,6 @@
 #include "gridkeyboard.h"
 
-#include "cellkind.h"
+#include "gridshape.h"
 
 #include <QKeyEvent>
 #include <QPoint>
@@ -41,6 +41,47 @@ bool isNavigationKey(int key)
     }
 }
 
+// A box the user may tick or a value the user may type: what keyboard users
+// come to the grid for.
+bool isUsableCell(const QModelIndex &index)
+{
+    const Qt::ItemFlags flags = index.flags();
+    if (!flags.testFlag(Qt::ItemIsEnabled))
+        return false;
+    switch (GridShape(index.model()->rowCount()).cellKind(index.row(), index.column())) {
+    case CellKind::Box:
+        return flags.testFlag(Qt::ItemIsUserCheckable);
+    case CellKind::Value:
+        return flags.testFlag(Qt::ItemIsEditable);
+    default:
+        return false;
+    }
+}
+
+// The first usable cell in reading order from the given row on, up to and
+// excluding lastRow; none if there is none.
+QModelIndex firstUsableCell(const QAbstractItemModel *model, int firstRow, int lastRow)
+{
+    for (int row = firstRow; row < lastRow; ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(row, column);
+            if (isUsableCell(index))
+                return index;
+        }
+    }
+    return QModelIndex();
+}
+
+// The view's own moves pass over locked boxes; screen-reader users would
+// never learn they are there.
+QModelIndex nextReachableCell(const QModelIndex &from, QPoint step)
+{
+    const QAbstractItemModel *model = from.model();
+    const GridCell next = GridShape(model->rowCount(), model->columnCount())
+                              .nextReachable({from.row(), from.column()}, step.y(), step.x());
+    return model->index(next.row, next.column);
+}
+
 } // namespace
 
 GridKeyboard::GridKeyboard(QTableView *view)
@@ -78,9 +119,7 @@ bool GridKeyboard::handleKey(const QKeyEvent *key)
     QModelIndex target;
     const QPoint step = arrowStep(key->key());
     if (!step.isNull() && current.isValid()) {
-        // The view's own moves pass over locked boxes; screen-reader users
-        // would never learn they are there.
-        target = nextReachableCell(current, step.y(), step.x());
+        target = nextReachableCell(current, step);
         if (target.isValid())
             moveTo(target);
         return true;

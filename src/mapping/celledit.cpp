@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 
 #include "mainwindowui.h"
-#include "outputwindow.h"
+#include "gridshape.h"
 
 namespace {
 
@@ -10,14 +10,14 @@ namespace {
 QTableWidgetItem *windowCell(QTableWidget *table, int column, int bit)
 {
     const int row = windowStart(column) + bit;
-    if (row >= table->rowCount() - 2)
+    if (!GridShape(table->rowCount()).isOutputRow(row))
         return nullptr;
     return table->item(row, column);
 }
 
 void showValueOfBoxes(QTableWidget *table, int column)
 {
-    QTableWidgetItem *valueCell = table->item(table->rowCount() - 1, column);
+    QTableWidgetItem *valueCell = table->item(GridShape(table->rowCount()).valueRow(), column);
     if (!valueCell)
         return;
     std::array<int, WindowBits> states{};
@@ -47,11 +47,11 @@ void MainWindow::on_tableWidget_itemChanged(QTableWidgetItem *item)
         return;
     updating = true;
     QTableWidget *table = ui->tableWidget;
+    const GridShape shape(table->rowCount());
     const int row = item->row();
-    const int rowCount = table->rowCount();
-    if (row >= 0 && row < rowCount - 2)
+    if (shape.isOutputRow(row))
         showValueOfBoxes(table, item->column());
-    else if (row >= 0 && row == rowCount - 1)
+    else if (row >= 0 && row == shape.valueRow())
         showBoxesOfValue(table, item->column(), item->data(Qt::DisplayRole).toString());
     updating = false;
 }

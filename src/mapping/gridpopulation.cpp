@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 
 #include "mainwindowui.h"
-#include "outputwindow.h"
+#include "gridshape.h"
 
 namespace {
 
@@ -47,11 +47,11 @@ void styleOutputCell(QTableWidgetItem *item, bool inWindow, bool locked)
 
 void styleColumn(QTableWidget *table, int column, qint32 storedValue)
 {
-    const int cvRow = table->rowCount() - 2;
-    for (int row = 0; row < cvRow; ++row)
-        styleOutputCell(table->item(row, column), isWindowRow(column, row), storedValue < 0);
+    const GridShape shape(table->rowCount());
+    for (int row = 0; shape.isOutputRow(row); ++row)
+        styleOutputCell(table->item(row, column), shape.cellKind(row, column) == CellKind::Box, storedValue < 0);
 
-    QTableWidgetItem *cv = table->item(cvRow, column);
+    QTableWidgetItem *cv = table->item(shape.cvRow(), column);
     setBackground(cv, Qt::blue);
     cv->setData(Qt::ForegroundRole, QColor(Qt::white));
     cv->setData(Qt::DisplayRole, QStringLiteral("%1").arg(FirstCv + column));
@@ -60,7 +60,7 @@ void styleColumn(QTableWidget *table, int column, qint32 storedValue)
     // F0 forward and reverse are shown, not typed. The text is dark on the
     // fixed light grey, so a dark palette's light text cannot make it unreadable.
     if (column <= 1) {
-        QTableWidgetItem *value = table->item(cvRow + 1, column);
+        QTableWidgetItem *value = table->item(shape.valueRow(), column);
         setBackground(value, Qt::lightGray);
         value->setData(Qt::ForegroundRole, QColor(Qt::black));
         value->setFlags(Qt::ItemIsEnabled);
@@ -91,7 +91,7 @@ void MainWindow::on_comboBox_currentIndexChanged(int index)
     updating = false;
 
     // Written with the guard off: the cell-edit slot ticks each column's boxes.
-    const int valueRow = table->rowCount() - 1;
+    const int valueRow = GridShape(table->rowCount()).valueRow();
     for (int column = 0; column < CvCount; ++column)
         table->item(valueRow, column)->setData(Qt::DisplayRole, magnitudeText(type.cvValues.at(column)));
 }
