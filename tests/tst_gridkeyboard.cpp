@@ -13,21 +13,22 @@ const QByteArray decoders = "[Offen]\n"
                             "CV34 = -10\n";
 const int lockedType = 2;
 
+const int cvRow = 14;
+const int valueRow = 15;
+
 // A box the user may tick, or a value the user may type.
 bool isUsable(const QTableWidgetItem *item)
 {
-    const int row = item->row();
-    const int rowCount = item->tableWidget()->rowCount();
-    if (row < rowCount - 2)
+    if (item->row() < cvRow)
         return item->flags() == (Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-    return row == rowCount - 1 && item->flags().testFlag(Qt::ItemIsEditable);
+    return item->row() == valueRow && item->flags().testFlag(Qt::ItemIsEditable);
 }
 
 // Every box, locked or not, and the CV and value rows: all but the outputs
 // outside a function's window.
 bool isReachable(const QTableWidgetItem *item)
 {
-    return item->row() >= item->tableWidget()->rowCount() - 2 || item->data(Qt::CheckStateRole).isValid();
+    return item->row() >= cvRow || item->data(Qt::CheckStateRole).isValid();
 }
 
 // Where keyboard users are, whether or not the view could go there itself.

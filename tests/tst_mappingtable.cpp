@@ -20,6 +20,15 @@ const QByteArray decoders = "[Mixed]\n"
 
 const int noState = -1;
 
+// The item flags of each kind of cell.
+const int boxFlags = Qt::ItemIsUserCheckable | Qt::ItemIsEnabled;
+const int lockedBoxFlags = Qt::ItemIsUserCheckable;
+const int unusedFlags = Qt::NoItemFlags;
+const int shownFlags = Qt::ItemIsEnabled;
+// What a new item has.
+const int editableFlags = Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled
+    | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled;
+
 } // namespace
 
 class MappingTableTest : public QObject
@@ -65,25 +74,25 @@ void MappingTableTest::cellsHaveTheirKind_data()
     const QVariant none;
     const QVariant lightGray = QColor(Qt::lightGray);
     const QVariant darkGray = QColor(Qt::darkGray);
-    QTest::newRow("ticked window box") << 0 << 2 << 48 << int(Qt::Checked) << none << none << "";
-    QTest::newRow("clear window box") << 1 << 2 << 48 << int(Qt::Unchecked) << none << none << "";
-    QTest::newRow("below F1's window") << 8 << 2 << 0 << noState << darkGray << none << "";
-    QTest::newRow("above F4's window") << 2 << 5 << 0 << noState << darkGray << none << "";
-    QTest::newRow("below F4's window") << 11 << 5 << 0 << noState << darkGray << none << "";
-    QTest::newRow("above F9's window") << 5 << 10 << 0 << noState << darkGray << none << "";
-    QTest::newRow("locked clear box") << 3 << 5 << 16 << int(Qt::Unchecked) << lightGray << none << "";
-    QTest::newRow("locked ticked box") << 5 << 5 << 16 << int(Qt::Checked) << lightGray << none << "";
-    QTest::newRow("first CV number") << 14 << 0 << 32 << noState << QVariant(QColor(Qt::blue))
+    QTest::newRow("ticked window box") << 0 << 2 << boxFlags << int(Qt::Checked) << none << none << "";
+    QTest::newRow("clear window box") << 1 << 2 << boxFlags << int(Qt::Unchecked) << none << none << "";
+    QTest::newRow("below F1's window") << 8 << 2 << unusedFlags << noState << darkGray << none << "";
+    QTest::newRow("above F4's window") << 2 << 5 << unusedFlags << noState << darkGray << none << "";
+    QTest::newRow("below F4's window") << 11 << 5 << unusedFlags << noState << darkGray << none << "";
+    QTest::newRow("above F9's window") << 5 << 10 << unusedFlags << noState << darkGray << none << "";
+    QTest::newRow("locked clear box") << 3 << 5 << lockedBoxFlags << int(Qt::Unchecked) << lightGray << none << "";
+    QTest::newRow("locked ticked box") << 5 << 5 << lockedBoxFlags << int(Qt::Checked) << lightGray << none << "";
+    QTest::newRow("first CV number") << 14 << 0 << shownFlags << noState << QVariant(QColor(Qt::blue))
                                      << QVariant(QColor(Qt::white)) << "33";
-    QTest::newRow("last CV number") << 14 << 13 << 32 << noState << QVariant(QColor(Qt::blue))
+    QTest::newRow("last CV number") << 14 << 13 << shownFlags << noState << QVariant(QColor(Qt::blue))
                                     << QVariant(QColor(Qt::white)) << "46";
     // Dark text on the fixed grey, whatever the palette's text colour.
     const QVariant black = QColor(Qt::black);
-    QTest::newRow("F0 v value is fixed, dark on grey") << 15 << 0 << 32 << noState << lightGray << black << "0";
-    QTest::newRow("F0 r value is fixed, dark on grey") << 15 << 1 << 32 << noState << lightGray << black << "0";
-    QTest::newRow("F1 value is editable") << 15 << 2 << 63 << noState << none << none << "5";
-    QTest::newRow("locked F4 value is editable") << 15 << 5 << 63 << noState << none << none << "12";
-    QTest::newRow("F12 value is editable") << 15 << 13 << 63 << noState << none << none << "0";
+    QTest::newRow("F0 v value is fixed, dark on grey") << 15 << 0 << shownFlags << noState << lightGray << black << "0";
+    QTest::newRow("F0 r value is fixed, dark on grey") << 15 << 1 << shownFlags << noState << lightGray << black << "0";
+    QTest::newRow("F1 value is editable") << 15 << 2 << editableFlags << noState << none << none << "5";
+    QTest::newRow("locked F4 value is editable") << 15 << 5 << editableFlags << noState << none << none << "12";
+    QTest::newRow("F12 value is editable") << 15 << 13 << editableFlags << noState << none << none << "0";
 }
 
 void MappingTableTest::cellsHaveTheirKind()
@@ -156,11 +165,11 @@ void MappingTableTest::switchingTypesShowsOnlyTheNewType()
     QCOMPARE(fixture.table()->verticalHeaderItem(0)->text(), QStringLiteral("Spitzenlicht"));
     QCOMPARE(fixture.table()->verticalHeaderItem(2)->text(), QString());
     QCOMPARE(fixture.valueCell(0)->text(), QStringLiteral("1"));
-    QCOMPARE(int(fixture.cell(0, 0)->flags()), 16);
+    QCOMPARE(int(fixture.cell(0, 0)->flags()), lockedBoxFlags);
     QCOMPARE(fixture.tickedRows(0), QList<int>{0});
     QCOMPARE(fixture.valueCell(2)->text(), QStringLiteral("0"));
     QCOMPARE(fixture.tickedRows(2), QList<int>{});
-    QCOMPARE(int(fixture.cell(3, 5)->flags()), 48);
+    QCOMPARE(int(fixture.cell(3, 5)->flags()), boxFlags);
     QCOMPARE(fixture.cell(3, 5)->data(Qt::BackgroundRole), QVariant());
 }
 
@@ -185,7 +194,7 @@ void MappingTableTest::smallestStoredValueShowsItsMagnitude()
     WindowFixture fixture(decoders);
     fixture.choose(3);
     QCOMPARE(fixture.valueCell(13)->text(), QStringLiteral("2147483648"));
-    QCOMPARE(int(fixture.cell(6, 13)->flags()), 16);
+    QCOMPARE(int(fixture.cell(6, 13)->flags()), lockedBoxFlags);
     QCOMPARE(fixture.tickedRows(13), QList<int>{});
 }
 
