@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QtTest>
 #include <private/qguiapplication_p.h>
@@ -20,14 +21,23 @@ const QByteArray decoders = "[Gemischt]\n"
                             "[Zweiter]\n";
 
 QStringList announcements;
+QStringList focusReads;
 
 // What a screen reader is told of the grid's boxes and values, by the changed
-// cell's name, and of a grid rebuilt for a new type.
+// cell's name, of a grid rebuilt for a new type and of the choice's caret;
+// and, apart, what it is told has the focus.
 void recordAnnouncement(QAccessibleEvent *event)
 {
+    if (event->type() == QAccessible::TextCaretMoved && qobject_cast<QComboBox *>(event->object())) {
+        QAccessibleInterface *choice = event->accessibleInterface();
+        announcements.append(QStringLiteral("caret in %1: %2")
+                                 .arg(choice->text(QAccessible::Name), choice->text(QAccessible::Value)));
+    }
     if (!qobject_cast<QTableWidget *>(event->object()))
         return;
-    if (event->type() == QAccessible::StateChanged
+    if (event->type() == QAccessible::Focus) {
+        focusReads.append(event->accessibleInterface()->text(QAccessible::Name));
+    } else if (event->type() == QAccessible::StateChanged
         && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().checked) {
         QAccessibleInterface *cell = event->accessibleInterface();
         announcements.append(cell->text(QAccessible::Name) + (cell->state().checked ? ": ticked" : ": cleared"));
@@ -72,11 +82,15 @@ private slots:
     void init();
     void cellsSayWhatTheyAre_data();
     void cellsSayWhatTheyAre();
-    void headersAndTheChoiceAreNamed();
+    void headersNameOutputAndFunction_data();
+    void headersNameOutputAndFunction();
+    void theChoiceIsNamedDecodertyp();
+    void overAtSpiTheChoiceIsLabelledDecodertyp();
     void theChoiceReadsAsTheChosenType();
     void numberTextReadsInParts_data();
     void numberTextReadsInParts();
     void cellIsFocusedOnlyWhileTheGridIs();
+    void enteringTheGridReadsTheCell();
     void cellLiesWhereTheViewDrawsIt();
     void newCellsNeverTakeTheIdOfAClosedEditor();
     void boxActionTicksTheBoxAndTheValueFollows();
@@ -100,6 +114,7 @@ void AccessibleGridTest::initTestCase()
 void AccessibleGridTest::init()
 {
     announcements.clear();
+    focusReads.clear();
 }
 
 void AccessibleGridTest::cellsSayWhatTheyAre_data()
@@ -155,15 +170,65 @@ void AccessibleGridTest::cellsSayWhatTheyAre()
     QCOMPARE(cell->textInterface() ? cell->textInterface()->text(0, -1) : QString(), text);
 }
 
-void AccessibleGridTest::headersAndTheChoiceAreNamed()
+void AccessibleGridTest::headersNameOutputAndFunction_data()
+{
+    QTest::addColumn<QPoint>("cell"); // column, row
+    QTest::addColumn<QString>("columnHeader");
+    QTest::addColumn<QString>("rowHeader");
+    QTest::newRow("named output") << QPoint(2, 0) << "F1" << "Spitzenlicht";
+    QTest::newRow("CV row") << QPoint(5, 14) << "F4" << "CV";
+    QTest::newRow("value row") << QPoint(13, 15) << "F12" << "Wert";
+}
+
+// Screen readers say the headers of a cell they arrive in, and ask the table
+// to describe a row or column.
+void AccessibleGridTest::headersNameOutputAndFunction()
+{
+    QFETCH(QPoint, cell);
+    QFETCH(QString, columnHeader);
+    QFETCH(QString, rowHeader);
+    WindowFixture fixture(decoders);
+    QVERIFY(fixture.showAndChoose(1));
+    QAccessibleTableCellInterface *headed = cellAt(fixture, cell.y(), cell.x())->tableCellInterface();
+    QCOMPARE(headed->columnHeaderCells().value(0)->text(QAccessible::Name), columnHeader);
+    QCOMPARE(headed->rowHeaderCells().value(0)->text(QAccessible::Name), rowHeader);
+    QAccessibleTableInterface *table = QAccessible::queryAccessibleInterface(fixture.table())->tableInterface();
+    QCOMPARE(table->rowDescription(cell.y()), rowHeader);
+    QCOMPARE(table->columnDescription(cell.x()), columnHeader);
+}
+
+void AccessibleGridTest::theChoiceIsNamedDecodertyp()
 {
     WindowFixture fixture(decoders);
     QVERIFY(fixture.showAndChoose(1));
-    QAccessibleTableCellInterface *cell = cellAt(fixture, 0, 2)->tableCellInterface();
-    QCOMPARE(cell->columnHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("F1"));
-    QCOMPARE(cell->rowHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("Spitzenlicht"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(fixture.comboBox())->text(QAccessible::Name),
-             QStringLiteral("Decodertyp"));
+    QAccessibleInterface *choice = QAccessible::queryAccessibleInterface(fixture.comboBox());
+    QCOMPARE(choice->text(QAccessible::Name), QStringLiteral("Decodertyp"));
+    QCOMPARE(choice->relations(QAccessible::Label).size(), 0);
+}
+
+// Over AT-SPI screen readers take a combo box's value from its name, and its
+// name from the label it is labelled by.
+void AccessibleGridTest::overAtSpiTheChoiceIsLabelledDecodertyp()
+{
+    WindowFixture fixture(decoders);
+    QVERIFY(fixture.showAndChoose(1));
+    // The platform name is what tells the program that AT-SPI is its bridge.
+    struct PlatformNamed
+    {
+        explicit PlatformNamed(const QString &name) : real(*QGuiApplicationPrivate::platform_name)
+        {
+            *QGuiApplicationPrivate::platform_name = name;
+        }
+        ~PlatformNamed() { *QGuiApplicationPrivate::platform_name = real; }
+        const QString real;
+    } onX11(QStringLiteral("xcb"));
+    QAccessibleInterface *choice = QAccessible::queryAccessibleInterface(fixture.comboBox());
+    QCOMPARE(choice->text(QAccessible::Name), QStringLiteral("Gemischt"));
+    const auto labels = choice->relations(QAccessible::AllRelations);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(int(labels.first().second), int(QAccessible::Label));
+    QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Decodertyp"));
+    QCOMPARE(int(labels.first().first->role()), int(QAccessible::StaticText));
 }
 
 // Screen readers read a combo box's value from its text, and speak a new one
@@ -220,6 +285,19 @@ void AccessibleGridTest::cellIsFocusedOnlyWhileTheGridIs()
     QVERIFY(!cellAt(fixture, 1, 2)->state().focused);
     fixture.comboBox()->setFocus();
     QVERIFY(!cell->state().focused);
+}
+
+// The toolkit tells of the grid's focus after its cell's: read last, the
+// grid would be what a screen reader speaks.
+void AccessibleGridTest::enteringTheGridReadsTheCell()
+{
+    WindowFixture fixture(decoders);
+    QVERIFY(fixture.showAndChoose(1));
+    fixture.comboBox()->setFocus();
+    focusReads.clear();
+    QTest::keyClick(fixture.comboBox(), Qt::Key_Tab);
+    QTRY_COMPARE(focusReads.value(focusReads.size() - 1), QStringLiteral("Spitzenlicht, F0 v"));
+    QVERIFY(focusReads.contains(QStringLiteral("Funktionszuordnung")));
 }
 
 // Screen readers and magnifiers follow a cell by its place on the screen.
@@ -282,7 +360,11 @@ void AccessibleGridTest::changesAreAnnounced_data()
     // The editor gets its value before it can be closed, even by keys that come at once.
     QTest::newRow("F2 and Return at once") << "open and close" << QStringList{};
     // The new grid's cells are new: no event for each of its boxes and numbers.
-    QTest::newRow("choosing a type") << "choose" << QStringList{"new grid", "new grid"};
+    QTest::newRow("the same after switching on again")
+        << "switch on again" << QStringList{"Wert F1: 3", "Ausgang 2, F1: ticked"};
+    // The choice's caret moves after the new grid is told, so that the new entry is spoken.
+    QTest::newRow("choosing a type")
+        << "choose" << QStringList{"new grid", "caret in Decodertyp: Zweiter", "new grid", "caret in Decodertyp: Gemischt"};
     QTest::newRow("Space on a locked box") << "locked" << QStringList{};
 }
 
@@ -296,6 +378,9 @@ void AccessibleGridTest::changesAreAnnounced()
     table->setFocus();
     announcements.clear();
     if (gesture == "click") {
+        fixture.clickBox(1, 2);
+    } else if (gesture == "switch on again") {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         fixture.clickBox(1, 2);
     } else if (gesture == "space") {
         table->setCurrentCell(1, 2);
@@ -514,7 +599,9 @@ void AccessibleGridTest::valueEditorReadsAndEdits()
     text->selection(0, &start, &end);
     QCOMPARE((QList<int>{start, end}), (QList<int>{0, 3}));
     QCOMPARE(text->textAtOffset(-2, QAccessible::WordBoundary, &start, &end), QStringLiteral("255"));
-    reader->editableTextInterface()->replaceText(0, 3, QStringLiteral("-1"));
+    QTest::keyClicks(editor, QStringLiteral("7"));
+    QCOMPARE(editor->text(), QStringLiteral("7"));
+    reader->editableTextInterface()->replaceText(0, 1, QStringLiteral("-1"));
     QCOMPARE(editor->text(), QStringLiteral("-1"));
     text->setCursorPosition(1);
     QCOMPARE(editor->cursorPosition(), 1);

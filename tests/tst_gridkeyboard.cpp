@@ -134,6 +134,19 @@ void GridKeyboardTest::keysMoveTo_data()
     QTest::newRow("Left from a window's first column stays") << 12 << 10 << int(Qt::Key_Left) << none << 12 << 10;
     QTest::newRow("Left from the first box stays") << 0 << 0 << int(Qt::Key_Left) << none << 0 << 0;
     QTest::newRow("Down from a value stays") << 15 << 4 << int(Qt::Key_Down) << none << 15 << 4;
+    // The grid fits the window: a page is the whole column.
+    QTest::newRow("Page Down from a box to its value") << 0 << 2 << int(Qt::Key_PageDown) << none << 15 << 2;
+    QTest::newRow("Page Down along a locked column") << 0 << 0 << int(Qt::Key_PageDown) << none << 15 << 0;
+    QTest::newRow("Page Up from a value to the first box") << 15 << 3 << int(Qt::Key_PageUp) << none << 0 << 3;
+    QTest::newRow("End in a box row") << 3 << 2 << int(Qt::Key_End) << none << 3 << 9;
+    QTest::newRow("End in the value row") << 15 << 2 << int(Qt::Key_End) << none << 15 << 13;
+    // The view takes the row's last cell first, then goes down its column.
+    QTest::newRow("Ctrl+End to the value under the row's last box")
+        << 0 << 2 << int(Qt::Key_End) << int(Qt::ControlModifier) << 15 << 4;
+    // Row -1: no current cell.
+    QTest::newRow("Page Down without a current cell") << -1 << -1 << int(Qt::Key_PageDown) << none << 0 << 2;
+    QTest::newRow("Page Up without a current cell") << -1 << -1 << int(Qt::Key_PageUp) << none << 0 << 2;
+    QTest::newRow("End without a current cell") << -1 << -1 << int(Qt::Key_End) << none << 0 << 2;
 }
 
 void GridKeyboardTest::keysMoveTo()
