@@ -9,12 +9,12 @@ class QMainWindow;
 class QTableView;
 
 // What keyboard and screen-reader users meet in the window, room by room:
-//   the decoder-type choice          accessiblechoice.h
-//   the grid's accessible tree       accessiblegrid.h
-//   texts read in pieces, the value editor   accessibletext.h
-//   what changed, told as events     gridannouncer.h
-//   the arrow keys in the grid       gridkeyboard.h
-//   the current cell's frame, the editor's name   griddelegate.h
+//   accessiblechoice.h   the decoder-type choice
+//   accessiblegrid.h     the grid's accessible tree: table, headers, cells
+//   accessibletext.h     texts read in pieces; the value editor
+//   gridannouncer.h      what changed, told as events
+//   gridkeyboard.h       the keys inside the grid
+//   griddelegate.h       the current cell's frame; the value editor's name
 
 // Screen readers see the grid and the choice through the program's own
 // interfaces. Called before those widgets exist: with assistive technology

@@ -3,7 +3,6 @@
 #include "accessibility.h"
 
 #include <QAbstractItemView>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QPointer>
 
@@ -53,20 +52,9 @@ AccessibleChoice::~AccessibleChoice()
     QAccessible::deleteAccessibleInterface(labelId);
 }
 
-QComboBox *AccessibleChoice::choice() const
-{
-    return static_cast<QComboBox *>(widget());
-}
-
-// The list of entries, as the toolkit describes it.
 QAccessibleInterface *AccessibleChoice::child(int index) const
 {
     return index == 0 ? QAccessible::queryAccessibleInterface(choice()->view()) : nullptr;
-}
-
-int AccessibleChoice::childCount() const
-{
-    return 1;
 }
 
 int AccessibleChoice::indexOfChild(const QAccessibleInterface *child) const

@@ -4,8 +4,7 @@
 #include "accessibletext.h"
 
 #include <QAccessibleWidget>
-
-class QComboBox;
+#include <QComboBox>
 
 // The decoder-type choice, named "Decodertyp" and giving the chosen entry as
 // its value and as a text: older screen readers read a combo box's value from
@@ -19,8 +18,9 @@ public:
     explicit AccessibleChoice(QComboBox *choice);
     ~AccessibleChoice() override;
 
+    // One child: the list of entries, as the toolkit describes it.
     QAccessibleInterface *child(int index) const override;
-    int childCount() const override;
+    int childCount() const override { return 1; }
     int indexOfChild(const QAccessibleInterface *child) const override;
     using ReadOnlyText::text;
     QString text(QAccessible::Text t) const override;
@@ -37,7 +37,7 @@ protected:
     QString shownText() const override;
 
 private:
-    QComboBox *choice() const;
+    QComboBox *choice() const { return static_cast<QComboBox *>(widget()); }
 
     QAccessible::Id labelId;
     mutable int lastIndex = -1;
