@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 
-#include "mainwindowui.h"
 #include "gridshape.h"
+#include "mainwindowui.h"
 
 namespace {
 
