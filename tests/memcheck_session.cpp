@@ -1,5 +1,5 @@
-// One scripted session with the real main window, for scripts/memcheck to run
-// under Valgrind: start in the current directory (reading its decoders.ini),
+// One scripted session with the real main window, for the memcheck_session test
+// to run under Valgrind: start in the current directory (reading its decoders.ini),
 // choose a decoder type, tick a box, type values, switch type, close.
 // Exits 0 when the window did what was asked, 1 otherwise.
 #include "gridshape.h"

@@ -4,7 +4,7 @@
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
     scripts/install-deps git
     SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) ||
-        { echo "error: not a git checkout; set SOURCE_DATE_EPOCH to the release's date" >&2; exit 1; }
+        fail "not a git checkout; set SOURCE_DATE_EPOCH to the release's date"
 fi
 QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
 export SOURCE_DATE_EPOCH QT_RCC_SOURCE_DATE_OVERRIDE

@@ -1,7 +1,6 @@
-# Sourced by the Windows scripts: where the cross-built Qt and its build live.
-FM_CACHE=${FM_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/function-mapping}
+# Sourced by the Windows scripts, after common.sh: where the cross-built Qt lives.
 FM_QT_WIN64=${FM_QT_WIN64:-$FM_CACHE/qt-5.15.8-win64}
-export FM_CACHE FM_QT_WIN64
+export FM_QT_WIN64
 
 # The DLLs a Windows program or DLL names in its import table.
 imports() { x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^[[:space:]]*DLL Name: //p'; }

@@ -9,7 +9,6 @@ end_session() {
     wait 2>/dev/null || true
     rm -rf "$work"
 }
-fail() { echo "error: $*" >&2; exit 1; }
 # Waits up to ten seconds for a helper to write what it was asked for.
 await_file() {
     for _ in $(seq 100); do [ -s "$1" ] && return; sleep 0.1; done

@@ -1,6 +1,5 @@
 # Sourced by scripts/check-scaling and scripts/windows-wine: measures a
-# screenshot of the main window taken with a decoder type chosen. The caller
-# defines fail.
+# screenshot of the main window taken with a decoder type chosen.
 
 # Width, height, x and y of the smallest box around the pixels of the colour
 # given, within the part of the picture given as width, height, x and y.
