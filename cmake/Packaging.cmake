@@ -5,8 +5,6 @@ include(GNUInstallDirs)
 # runs a launcher that starts it in the user's own data folder, on a copy of
 # the sample installed here.
 set(FM_SAMPLE_DIR ${CMAKE_INSTALL_FULL_DATADIR}/function-mapping)
-# The web page software centres link to; the screenshot is expected there.
-set(FM_HOMEPAGE https://example.org/function-mapping CACHE STRING "The project's web page")
 
 install(TARGETS function-mapping RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/sample/decoders.ini
@@ -14,7 +12,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/sample/decoders.ini
 
 set(CPACK_PACKAGE_NAME function-mapping)
 set(CPACK_PACKAGE_VENDOR "Function Mapping maintainers")
-set(CPACK_PACKAGE_CONTACT "Function Mapping maintainers <function-mapping@example.org>")
+set(CPACK_PACKAGE_CONTACT "Function Mapping maintainers <${FM_BUG_ADDRESS}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Map decoder functions to their outputs")
 # Lines of at most 80 characters, as Debian's extended description wants them.
 set(CPACK_PACKAGE_DESCRIPTION "A desktop tool that shows the function outputs of the decoder types listed

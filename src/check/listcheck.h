@@ -1,0 +1,41 @@
+#ifndef LISTCHECK_H
+#define LISTCHECK_H
+
+#include "decodertype.h"
+#include "finding.h"
+
+#include <QCoreApplication>
+#include <QVector>
+
+struct DefinitionEncoding;
+class QTextStream;
+
+struct CheckResult
+{
+    Findings findings; // in line order
+    // The decoder types exactly as the window reads them.
+    QVector<DecoderType> catalogue;
+
+    // The types the window's choice lists: all but the preamble record.
+    int shownTypes() const { return qMax(0, int(catalogue.size()) - 1); }
+    // Those types as a decoders.ini that reads back to them, in their order.
+    QString listing() const;
+};
+
+// Reads a decoder list with the window's own reader and says, for every line
+// the window ignores although it looks meant and every line it reads
+// otherwise than it looks, what happens and why. Also looks at the whole:
+// lines before the first section, sections without a name, outputs and CVs
+// set twice in a section, decoder types named alike.
+class ListCheck
+{
+    Q_DECLARE_TR_FUNCTIONS(ListCheck)
+
+public:
+    // `stream` is decoded as `encoding` says; `bytes` are the file's, needed
+    // unless the encoding was chosen because they are valid UTF-8.
+    static CheckResult check(QTextStream &stream, const DefinitionEncoding &encoding, const char *bytes,
+                             qint64 size);
+};
+
+#endif // LISTCHECK_H
