@@ -274,15 +274,26 @@ void CheckerTest::bytesOutsideTheEncodingAreNamed_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("says");
 
-    const QString system = EncodingCheck::nameOf(QTextCodec::codecForLocale());
+    QTextCodec *const systemCodec = QTextCodec::codecForLocale();
+    const QString system = systemCodec->mibEnum() == 106
+        ? QStringLiteral("byte 0xE4 is not valid UTF-8, and the system's encoding, in which the file is then read, "
+                         "is UTF-8 too")
+        : QStringLiteral("byte 0xE4 is not valid UTF-8, so the whole file is read in %1, the system's encoding")
+              .arg(EncodingCheck::nameOf(systemCodec));
     QTest::newRow("valid UTF-8 without a mark") << QByteArray("[A]\ni1 = \"Licht vorw\xC3\xA4rts\"\n") << 0 << 0
                                                 << QString();
     QTest::newRow("Latin-1 umlaut") << QByteArray("[A]\ni1 = \"Licht vorw\xE4rts\"\n") << 2 << 17
-                                    << QStringLiteral("byte 0xE4 is not valid UTF-8, so the whole file is read in %1")
-                                           .arg(system);
+                                    << system;
     QTest::newRow("UTF-8 list with one Latin-1 line")
         << QByteArray("[A]\ni1 = \"Licht vorw\xC3\xA4rts\"\ni2 = \"R\xFC" "ck\"\n") << 3 << 8
         << QStringLiteral("byte 0xFC is not valid UTF-8");
+    // Read in an 8-bit system encoding, what was written in UTF-8 shows garbled.
+    if (systemCodec->mibEnum() != 106) {
+        QTest::newRow("UTF-8 line in a list read in the system's encoding")
+            << QByteArray("[A]\ni1 = \"Licht vorw\xC3\xA4rts\"\ni2 = \"R\xFC" "ck\"\n") << 2 << 17
+            << QStringLiteral("'ä' is written in UTF-8, but the file is read in %1 because of line 3")
+                   .arg(EncodingCheck::nameOf(systemCodec));
+    }
     QTest::newRow("UTF-8 mark, Latin-1 byte") << QByteArray("\xEF\xBB\xBF[A]\ni1 = \"\xE4\"\n") << 2 << 7
                                               << QStringLiteral("although the file's byte-order mark says UTF-8");
     QTest::newRow("UTF-8 mark, bad byte on the first line") << QByteArray("\xEF\xBB\xBF[\xE4]\n") << 1 << 2

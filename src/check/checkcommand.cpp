@@ -4,8 +4,6 @@
 #include "console.h"
 #include "listcheck.h"
 
-#include <QFile>
-
 namespace {
 
 const char ProgramName[] = "function-mapping-check";
@@ -31,36 +29,6 @@ Option longOption(const QString &argument)
     }
     return found;
 }
-
-// The file's bytes, needed only where the encoding was not chosen for being
-// valid UTF-8. Mapped where the file system allows it.
-class FileBytes
-{
-public:
-    FileBytes(const QString &path, bool needed)
-        : file(path)
-    {
-        if (!needed || !file.open(QIODevice::ReadOnly))
-            return;
-        const qint64 size = file.size();
-        if (uchar *mapped = file.map(0, size)) {
-            data = reinterpret_cast<const char *>(mapped);
-            length = size;
-            return;
-        }
-        copy = file.readAll();
-        data = copy.constData();
-        length = copy.size();
-    }
-    const char *bytes() const { return data; }
-    qint64 size() const { return length; }
-
-private:
-    QFile file;
-    QByteArray copy;
-    const char *data = nullptr;
-    qint64 length = 0;
-};
 
 } // namespace
 
@@ -131,8 +99,7 @@ CheckCommand::Status CheckCommand::checkFile(const QString &path, bool list)
         complain(tr("%1: cannot be read: %2").arg(path, file.errorString()));
         return Trouble;
     }
-    const FileBytes bytes(path, file.encoding().reason != DefinitionEncoding::ValidUtf8);
-    const CheckResult result = ListCheck::check(file.stream(), file.encoding(), bytes.bytes(), bytes.size());
+    const CheckResult result = ListCheck::check(file, path);
 
     if (list) {
         Console::printUtf8(result.listing());

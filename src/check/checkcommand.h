@@ -19,10 +19,9 @@ public:
     // `arguments` leaves out the program's name.
     static int run(const QStringList &arguments);
 
+private:
     static QString helpText();
     static QString versionText();
-
-private:
     static Status checkFile(const QString &path, bool list);
     static void complain(const QString &message);
 };

@@ -119,9 +119,12 @@ Findings EncodingCheck::check(const DefinitionEncoding &encoding, const char *by
                               .arg(hexByte(bytes[offset]), shown);
         return {badByte};
     }
-    badByte.message = tr("byte 0x%1 is not valid UTF-8, so the whole file is read in %2, the system's "
-                         "encoding, where it reads as '%3'")
-                          .arg(hexByte(bytes[offset]), name, shown);
+    badByte.message = readAsUtf8 ? tr("byte 0x%1 is not valid UTF-8, and the system's encoding, in which the "
+                                      "file is then read, is UTF-8 too: it reads as '%2'")
+                                       .arg(hexByte(bytes[offset]), shown)
+                                 : tr("byte 0x%1 is not valid UTF-8, so the whole file is read in %2, the "
+                                      "system's encoding, where it reads as '%3'")
+                                       .arg(hexByte(bytes[offset]), name, shown);
     Findings findings{badByte};
     // Read in the system's encoding, what was written in UTF-8 shows garbled.
     const qint64 sequence = readAsUtf8 ? -1 : firstUtf8Sequence(bytes, size);

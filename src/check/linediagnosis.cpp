@@ -106,9 +106,11 @@ bool LineDiagnosis::looksMeant(const QString &line)
 
 bool LineDiagnosis::diagnoseOutputName(const QString &line, const DefinitionLineRef &recognised, Finding &finding)
 {
-    const QString name = recognised.text.toString();
     const int opening = line.indexOf(QLatin1Char('"'));
     const int closing = opening < 0 ? -1 : line.indexOf(QLatin1Char('"'), opening + 1);
+    if (closing == line.size() - 1)
+        return false;
+    const QString name = recognised.text.toString();
     finding.effect = Finding::ReadOtherwise;
     if (opening < 0) {
         finding.column = columnOf(line, line.indexOf(QLatin1Char(' ')) + 1);
@@ -128,8 +130,6 @@ bool LineDiagnosis::diagnoseOutputName(const QString &line, const DefinitionLine
                               .arg(name);
         return true;
     }
-    if (closing == line.size() - 1)
-        return false;
     finding.column = columnOf(line, closing + 1);
     finding.message = tr("%1 names output %2 '%3': the name runs to the line's last character but one, "
                          "so nothing may follow the closing double quote, not even a blank")

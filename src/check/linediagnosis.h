@@ -19,12 +19,12 @@ public:
     // `recognised` is how the window's reader took `line`; the finding's
     // line number is left to the caller.
     static bool diagnose(const QString &line, const DefinitionLineRef &recognised, Finding &finding);
-    // Whether the line is meant as one the file knows, read or not.
-    static bool looksMeant(const QString &line);
     // The line as findings quote it.
     static QString quoted(const QString &line);
 
 private:
+    // Whether the line is meant as one the file knows, read or not.
+    static bool looksMeant(const QString &line);
     static bool diagnoseOutputName(const QString &line, const DefinitionLineRef &recognised, Finding &finding);
     static bool diagnoseCvValue(const QString &line, const DefinitionLineRef &recognised, Finding &finding);
     static bool diagnoseIgnored(const QString &line, Finding &finding);

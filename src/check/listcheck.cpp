@@ -4,6 +4,7 @@
 #include "encodingcheck.h"
 #include "linediagnosis.h"
 
+#include <QFile>
 #include <QHash>
 
 #include <algorithm>
@@ -20,6 +21,36 @@ struct Section
     // The line that last set each output and CV, or 0.
     std::array<int, OutputCount> outputLines{};
     std::array<int, CvCount> cvLines{};
+};
+
+// The file's bytes, needed only where the encoding was not chosen for being
+// valid UTF-8. Mapped where the file system allows it.
+class FileBytes
+{
+public:
+    FileBytes(const QString &path, bool needed)
+        : file(path)
+    {
+        if (!needed || !file.open(QIODevice::ReadOnly))
+            return;
+        const qint64 size = file.size();
+        if (uchar *mapped = file.map(0, size)) {
+            data = reinterpret_cast<const char *>(mapped);
+            length = size;
+            return;
+        }
+        copy = file.readAll();
+        data = copy.constData();
+        length = copy.size();
+    }
+    const char *bytes() const { return data; }
+    qint64 size() const { return length; }
+
+private:
+    QFile file;
+    QByteArray copy;
+    const char *data = nullptr;
+    qint64 length = 0;
 };
 
 bool startsAsHeader(const QString &line)
@@ -157,4 +188,10 @@ CheckResult ListCheck::check(QTextStream &stream, const DefinitionEncoding &enco
                          [](const Finding &a, const Finding &b) { return a.line < b.line; });
     }
     return result;
+}
+
+CheckResult ListCheck::check(DefinitionFile &file, const QString &path)
+{
+    const FileBytes bytes(path, file.encoding().reason != DefinitionEncoding::ValidUtf8);
+    return check(file.stream(), file.encoding(), bytes.bytes(), bytes.size());
 }

@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QVector>
 
+class DefinitionFile;
 struct DefinitionEncoding;
+class QString;
 class QTextStream;
 
 struct CheckResult
@@ -36,6 +38,8 @@ public:
     // unless the encoding was chosen because they are valid UTF-8.
     static CheckResult check(QTextStream &stream, const DefinitionEncoding &encoding, const char *bytes,
                              qint64 size);
+    // The same for the list file at `path`, opened as `file`.
+    static CheckResult check(DefinitionFile &file, const QString &path);
 };
 
 #endif // LISTCHECK_H

@@ -111,10 +111,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 <context>
     <name>EncodingCheck</name>
     <message>
-        <source>the text is not valid %1 here, although the file&apos;s byte-order mark says %1: it reads as &apos;%2&apos;</source>
-        <translation>der Text ist hier kein gültiges %1, obwohl die Bytereihenfolge-Marke der Datei %1 angibt: er wird als &apos;%2&apos; gelesen</translation>
-    </message>
-    <message>
         <source>byte 0x%1 is not valid UTF-8, although the file&apos;s byte-order mark says UTF-8: it reads as &apos;%2&apos;</source>
         <translation>Byte 0x%1 ist kein gültiges UTF-8, obwohl die Bytereihenfolge-Marke der Datei UTF-8 angibt: es wird als &apos;%2&apos; gelesen</translation>
     </message>
@@ -125,6 +121,14 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>&apos;%1&apos; is written in UTF-8, but the file is read in %2 because of line %3, so it shows as &apos;%4&apos;</source>
         <translation>&apos;%1&apos; ist in UTF-8 geschrieben, die Datei wird aber wegen Zeile %3 in %2 gelesen, daher erscheint es als &apos;%4&apos;</translation>
+    </message>
+    <message>
+        <source>the text is not valid %1 here, although the file&apos;s byte-order mark says %1: half a surrogate pair stands for no character</source>
+        <translation>der Text ist hier kein gültiges %1, obwohl die Bytereihenfolge-Marke der Datei %1 angibt: ein halbes Surrogatpaar steht für kein Zeichen</translation>
+    </message>
+    <message>
+        <source>byte 0x%1 is not valid UTF-8, and the system&apos;s encoding, in which the file is then read, is UTF-8 too: it reads as &apos;%2&apos;</source>
+        <translation>Byte 0x%1 ist kein gültiges UTF-8, und die Kodierung des Systems, in der die Datei dann gelesen wird, ist ebenfalls UTF-8: es wird als &apos;%2&apos; gelesen</translation>
     </message>
 </context>
 <context>
