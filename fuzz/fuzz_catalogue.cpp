@@ -1,8 +1,11 @@
 // Feeds arbitrary bytes to the decoders.ini reader, line by line and as a whole,
 // and aborts when a result breaks what the rest of the program relies on or
-// differs from a plain restatement of the file rules below.
+// differs from a plain restatement of the file rules below. The list checker
+// reads the same bytes: its findings must point into the file, and its
+// listing of the decoder types must read back to the same types.
 #include "catalogueloader.h"
 #include "definitionline.h"
+#include "listcheck.h"
 #include "textencoding.h"
 
 #include <QBuffer>
@@ -141,6 +144,71 @@ void checkReader(OpenStream openStream)
     require(messages == expectedMessages);
 }
 
+bool hasUnpairedSurrogate(const QString &text)
+{
+    for (int k = 0; k < text.size(); ++k) {
+        if (text.at(k).isHighSurrogate() && k + 1 < text.size() && text.at(k + 1).isLowSurrogate())
+            ++k;
+        else if (text.at(k).isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+// Half a surrogate pair has no UTF-8 form, so a listing cannot hold it; the
+// checker must have said so.
+bool writableAsUtf8(const QVector<DecoderType> &catalogue)
+{
+    for (const DecoderType &type : catalogue) {
+        if (hasUnpairedSurrogate(type.name) || hasUnpairedSurrogate(type.outputNames.join(QString())))
+            return false;
+    }
+    return true;
+}
+
+QVector<DecoderType> readAsFile(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly | QIODevice::Text);
+    QTextStream stream(&buffer);
+    stream.setCodec(codecForDefinitionText(bytes.constData(), bytes.size()));
+    return readCatalogue(stream);
+}
+
+void checkChecker(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly | QIODevice::Text);
+    QTextStream stream(&buffer);
+    const DefinitionEncoding encoding = definitionEncoding(bytes.constData(), bytes.size());
+    stream.setCodec(encoding.codec);
+    const CheckResult result = ListCheck::check(stream, encoding, bytes.constData(), bytes.size());
+    const int lines = int(bytes.count('\n')) + 1;
+    for (const Finding &finding : result.findings) {
+        require(finding.line >= 1 && finding.line <= lines);
+        require(finding.column >= 1);
+        require(!finding.message.isEmpty());
+        require(finding.overridesLine < finding.line);
+    }
+    const QVector<DecoderType> catalogue = readAsFile(bytes);
+    require(result.catalogue.size() == catalogue.size());
+    if (!writableAsUtf8(catalogue)) {
+        require(!result.findings.isEmpty());
+        return;
+    }
+    // What the choice lists: all but the preamble record.
+    const QVector<DecoderType> listed = readAsFile(result.listing().toUtf8()).mid(1);
+    const QVector<DecoderType> shown = catalogue.mid(1);
+    require(listed.size() == shown.size());
+    for (int k = 0; k < shown.size(); ++k) {
+        require(listed.at(k).name == shown.at(k).name);
+        require(listed.at(k).outputNames == shown.at(k).outputNames);
+        require(listed.at(k).cvValues == shown.at(k).cvValues);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -172,5 +240,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QTextStream stream(&buffer);
         return read(stream);
     });
+    checkChecker(bytes);
     return 0;
 }
