@@ -4,8 +4,8 @@
 // reads the same bytes: its findings must point into the file, and its
 // listing of the decoder types must read back to the same types.
 #include "catalogueloader.h"
+#include "checkersupport.h"
 #include "definitionline.h"
-#include "listcheck.h"
 #include "textencoding.h"
 
 #include <QBuffer>
@@ -166,25 +166,9 @@ bool writableAsUtf8(const QVector<DecoderType> &catalogue)
     return true;
 }
 
-QVector<DecoderType> readAsFile(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly | QIODevice::Text);
-    QTextStream stream(&buffer);
-    stream.setCodec(codecForDefinitionText(bytes.constData(), bytes.size()));
-    return readCatalogue(stream);
-}
-
 void checkChecker(const QByteArray &bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly | QIODevice::Text);
-    QTextStream stream(&buffer);
-    const DefinitionEncoding encoding = definitionEncoding(bytes.constData(), bytes.size());
-    stream.setCodec(encoding.codec);
-    const CheckResult result = ListCheck::check(stream, encoding, bytes.constData(), bytes.size());
+    const CheckResult result = checkList(bytes);
     const int lines = int(bytes.count('\n')) + 1;
     for (const Finding &finding : result.findings) {
         require(finding.line >= 1 && finding.line <= lines);
@@ -192,21 +176,13 @@ void checkChecker(const QByteArray &bytes)
         require(!finding.message.isEmpty());
         require(finding.overridesLine < finding.line);
     }
-    const QVector<DecoderType> catalogue = readAsFile(bytes);
-    require(result.catalogue.size() == catalogue.size());
-    if (!writableAsUtf8(catalogue)) {
+    const QVector<DecoderType> shown = shownTypes(bytes);
+    require(result.shownTypes() == shown.size());
+    if (!writableAsUtf8(shown)) {
         require(!result.findings.isEmpty());
         return;
     }
-    // What the choice lists: all but the preamble record.
-    const QVector<DecoderType> listed = readAsFile(result.listing().toUtf8()).mid(1);
-    const QVector<DecoderType> shown = catalogue.mid(1);
-    require(listed.size() == shown.size());
-    for (int k = 0; k < shown.size(); ++k) {
-        require(listed.at(k).name == shown.at(k).name);
-        require(listed.at(k).outputNames == shown.at(k).outputNames);
-        require(listed.at(k).cvValues == shown.at(k).cvValues);
-    }
+    require(sameTypes(shownTypes(result.listing().toUtf8()), shown));
 }
 
 } // namespace

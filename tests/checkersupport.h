@@ -8,7 +8,8 @@
 #include <QVector>
 
 // A list checked, and read, as the programs read a file: through a device
-// in text mode, decoded as the file's bytes decide.
+// in text mode, decoded as the file's bytes decide. Shared with the fuzzer,
+// so Qt Core only.
 CheckResult checkList(const QByteArray &bytes);
 // The decoder types the window's choice lists for the bytes.
 QVector<DecoderType> shownTypes(const QByteArray &bytes);

@@ -64,7 +64,9 @@ QStringList mistypedList(QRandomGenerator &random)
         const int count = 3 + random.bounded(12);
         for (int k = 0; k < count; ++k) {
             if (random.bounded(2)) {
-                lines << QStringLiteral("i%1 = \"%2\"").arg(1 + random.bounded(14)).arg(QString::fromUtf8(pick(random, Names)));
+                lines << QStringLiteral("i%1 = \"%2\"")
+                             .arg(1 + random.bounded(14))
+                             .arg(QString::fromUtf8(pick(random, Names)));
             } else {
                 const int value = random.bounded(3) ? random.bounded(256) : -random.bounded(256);
                 lines << QStringLiteral("CV%1 = %2").arg(33 + random.bounded(14)).arg(value);

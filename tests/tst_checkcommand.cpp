@@ -17,7 +17,8 @@ struct Run
 
 QString checkerProgram()
 {
-    QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../src/function-mapping-check"));
+    const QDir tests(QCoreApplication::applicationDirPath());
+    QString program = tests.filePath(QStringLiteral("../src/function-mapping-check"));
 #ifdef Q_OS_WIN
     program += QStringLiteral(".exe");
 #endif

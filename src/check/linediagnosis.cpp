@@ -263,14 +263,17 @@ bool LineDiagnosis::diagnoseIgnored(const QString &line, Finding &finding)
     if (line.startsWith(QLatin1String("CV")))
         return diagnoseNumber(line, 2, false, finding);
     // Letter case decides: these would be output and CV lines in lower case.
-    const int prefixLength = first == QLatin1Char('I') ? 1 : line.startsWith(QLatin1String("cv"), Qt::CaseInsensitive) ? 2 : 0;
+    const int prefixLength = first == QLatin1Char('I')                                      ? 1
+                             : line.startsWith(QLatin1String("cv"), Qt::CaseInsensitive) ? 2
+                                                                                          : 0;
     if (prefixLength == 0)
         return false;
     const int next = skipBlanks(line, prefixLength);
     if (next == line.size() || !isAsciiDigit(line.at(next)))
         return false;
-    finding.message = prefixLength == 1 ? tr("%1 is ignored: an output line starts with a lower-case 'i'").arg(quoted(line))
-                                        : tr("%1 is ignored: a CV line starts with upper-case 'CV'").arg(quoted(line));
+    finding.message = prefixLength == 1
+        ? tr("%1 is ignored: an output line starts with a lower-case 'i'").arg(quoted(line))
+        : tr("%1 is ignored: a CV line starts with upper-case 'CV'").arg(quoted(line));
     return true;
 }
 
