@@ -243,6 +243,9 @@ void CheckerTest::eachTrapGivesItsFinding_data()
     file("CV set twice, the later wins", "[A]\nCV33 = 1\nCV33 = 2\n", 3, 3, Otherwise,
          "sets CV33 again: it overrides line 2");
     file("line ends with carriage returns", "[A]\r\nCV33=5\r\n", 2, 5, Ignored, "a blank must follow the CV number");
+    file("carriage returns before the line feed", "[A]\r\r\nCV33 = 5\r\r\n\r", 0, 0, None, "");
+    file("old Mac line ends join the lines", "[A]\rCV33 = 5\rCV34 = 6\n", 1, 4, Otherwise,
+         "a carriage return without a line feed (an old Mac line end; 2 in the file)");
     file("column counts characters, not bytes", "[A]\ni1 = \"Führer\" x\n", 2, 14, Otherwise,
          "names output 1 'Führer\" '");
 }

@@ -5,6 +5,8 @@
 
 #include <QTextCodec>
 
+#include <cstring>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -82,6 +84,47 @@ QString EncodingCheck::nameOf(QTextCodec *codec)
 }
 
 Findings EncodingCheck::check(const DefinitionEncoding &encoding, const char *bytes, qint64 size)
+{
+    return checkLineEnds(encoding, bytes, size) + checkEncoding(encoding, bytes, size);
+}
+
+Findings EncodingCheck::checkLineEnds(const DefinitionEncoding &encoding, const char *bytes, qint64 size)
+{
+    // In UTF-16 and UTF-32 a carriage return is more than one byte.
+    if (encoding.reason == DefinitionEncoding::ByteOrderMark && encoding.codec->mibEnum() != 106)
+        return {};
+    // Reading in text mode drops every carriage return: one that no line feed
+    // follows (after any further carriage returns) joins two lines.
+    qint64 first = -1;
+    int count = 0;
+    const char *const end = bytes + size;
+    for (const char *cr = bytes; cr != end; ++cr) {
+        cr = static_cast<const char *>(std::memchr(cr, '\r', std::size_t(end - cr)));
+        if (!cr)
+            break;
+        const char *next = cr;
+        while (next != end && *next == '\r')
+            ++next;
+        if (next == end || *next == '\n') {
+            cr = next - 1;
+            continue;
+        }
+        if (first < 0)
+            first = cr - bytes;
+        ++count;
+        cr = next - 1;
+    }
+    if (first < 0)
+        return {};
+    const int markLength = encoding.reason == DefinitionEncoding::ByteOrderMark ? 3 : 0;
+    Finding joined = findingAt(bytes, first, encoding.codec, markLength);
+    joined.message = tr("a carriage return without a line feed (an old Mac line end; %1 in the file) is no "
+                        "line end for the window: it reads what follows as part of this line")
+                         .arg(count);
+    return {joined};
+}
+
+Findings EncodingCheck::checkEncoding(const DefinitionEncoding &encoding, const char *bytes, qint64 size)
 {
     QTextCodec *const codec = encoding.codec;
     const bool readAsUtf8 = codec->mibEnum() == 106;

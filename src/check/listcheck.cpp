@@ -23,15 +23,14 @@ struct Section
     std::array<int, CvCount> cvLines{};
 };
 
-// The file's bytes, needed only where the encoding was not chosen for being
-// valid UTF-8. Mapped where the file system allows it.
+// The file's bytes, mapped where the file system allows it.
 class FileBytes
 {
 public:
-    FileBytes(const QString &path, bool needed)
+    explicit FileBytes(const QString &path)
         : file(path)
     {
-        if (!needed || !file.open(QIODevice::ReadOnly))
+        if (!file.open(QIODevice::ReadOnly))
             return;
         const qint64 size = file.size();
         if (uchar *mapped = file.map(0, size)) {
@@ -181,9 +180,10 @@ CheckResult ListCheck::check(QTextStream &stream, const DefinitionEncoding &enco
     }
     result.catalogue = reader.finish();
 
+    // What the bytes do comes first on its line: it explains the rest.
     const Findings encodingFindings = EncodingCheck::check(encoding, bytes, size);
     if (!encodingFindings.isEmpty()) {
-        result.findings += encodingFindings;
+        result.findings = encodingFindings + result.findings;
         std::stable_sort(result.findings.begin(), result.findings.end(),
                          [](const Finding &a, const Finding &b) { return a.line < b.line; });
     }
@@ -192,6 +192,6 @@ CheckResult ListCheck::check(QTextStream &stream, const DefinitionEncoding &enco
 
 CheckResult ListCheck::check(DefinitionFile &file, const QString &path)
 {
-    const FileBytes bytes(path, file.encoding().reason != DefinitionEncoding::ValidUtf8);
+    const FileBytes bytes(path);
     return check(file.stream(), file.encoding(), bytes.bytes(), bytes.size());
 }

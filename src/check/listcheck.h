@@ -34,8 +34,7 @@ class ListCheck
     Q_DECLARE_TR_FUNCTIONS(ListCheck)
 
 public:
-    // `stream` is decoded as `encoding` says; `bytes` are the file's, needed
-    // unless the encoding was chosen because they are valid UTF-8.
+    // `stream` is decoded as `encoding` says from `bytes`, the file's.
     static CheckResult check(QTextStream &stream, const DefinitionEncoding &encoding, const char *bytes,
                              qint64 size);
     // The same for the list file at `path`, opened as `file`.

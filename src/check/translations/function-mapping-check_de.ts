@@ -130,6 +130,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>byte 0x%1 is not valid UTF-8, and the system&apos;s encoding, in which the file is then read, is UTF-8 too: it reads as &apos;%2&apos;</source>
         <translation>Byte 0x%1 ist kein gültiges UTF-8, und die Kodierung des Systems, in der die Datei dann gelesen wird, ist ebenfalls UTF-8: es wird als &apos;%2&apos; gelesen</translation>
     </message>
+    <message>
+        <source>a carriage return without a line feed (an old Mac line end; %1 in the file) is no line end for the window: it reads what follows as part of this line</source>
+        <translation>ein Wagenrücklauf ohne Zeilenvorschub (ein altes Mac-Zeilenende; %1 in der Datei) ist für das Fenster kein Zeilenende: es liest das Folgende als Teil dieser Zeile</translation>
+    </message>
 </context>
 <context>
     <name>LineDiagnosis</name>
