@@ -5,10 +5,14 @@
 #include "finding.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QVector>
+
+#include <array>
 
 class DefinitionFile;
 struct DefinitionEncoding;
+struct DefinitionLineRef;
 class QString;
 class QTextStream;
 
@@ -39,6 +43,28 @@ public:
                              qint64 size);
     // The same for the list file at `path`, opened as `file`.
     static CheckResult check(DefinitionFile &file, const QString &path);
+
+private:
+    // The section the lines being read belong to.
+    struct Section
+    {
+        bool preamble = true;
+        QString name;
+        int headerLine = 0;
+        // The line that last set each output and CV, or 0.
+        std::array<int, OutputCount> outputLines{};
+        std::array<int, CvCount> cvLines{};
+    };
+
+    void readHeader(const QString &line, const DefinitionLineRef &recognised, Finding &finding, bool diagnosed);
+    void readLine(const QString &line, const DefinitionLineRef &recognised, Finding &finding, bool diagnosed);
+    void noteSetting(const QString &line, const DefinitionLineRef &recognised, int number);
+
+    Section section;
+    // Decoder type names, exact and without their outer blanks, with their lines.
+    QHash<QString, int> typeLines;
+    QHash<QString, int> trimmedTypeLines;
+    Findings findings;
 };
 
 #endif // LISTCHECK_H
