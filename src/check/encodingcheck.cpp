@@ -1,6 +1,6 @@
 #include "encodingcheck.h"
 
-#include "linediagnosis.h"
+#include "linetext.h"
 #include "textencoding.h"
 
 #include <QTextCodec>

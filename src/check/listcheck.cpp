@@ -3,6 +3,7 @@
 #include "catalogueloader.h"
 #include "encodingcheck.h"
 #include "linediagnosis.h"
+#include "linetext.h"
 
 #include <QFile>
 #include <QHash>
@@ -103,7 +104,7 @@ void ListCheck::readHeader(const QString &line, const DefinitionLineRef &recogni
     if (section.name.isEmpty()) {
         whole.message = tr("%1 starts a section without a name, which the window leaves out: none of "
                            "its lines up to the next section are shown")
-                            .arg(LineDiagnosis::quoted(line));
+                            .arg(quoted(line));
         findings.append(whole);
         return;
     }
@@ -113,13 +114,13 @@ void ListCheck::readHeader(const QString &line, const DefinitionLineRef &recogni
     if (sameName != 0) {
         whole.message = tr("%1 is a second decoder type named '%2' (the first is at line %3): the "
                            "choice lists both under the same name")
-                            .arg(LineDiagnosis::quoted(line), section.name)
+                            .arg(quoted(line), section.name)
                             .arg(sameName);
         findings.append(whole);
     } else if (lookalike != 0) {
         whole.message = tr("%1 and the decoder type at line %2 differ only in blanks around the name: "
                            "the choice lists both, looking alike")
-                            .arg(LineDiagnosis::quoted(line))
+                            .arg(quoted(line))
                             .arg(lookalike);
         findings.append(whole);
     }
@@ -150,9 +151,9 @@ void ListCheck::readLine(const QString &line, const DefinitionLineRef &recognise
         finding.effect = Finding::Ignored;
         finding.column = 1;
         finding.message = section.preamble
-            ? tr("%1 is never shown: it stands before the first section").arg(LineDiagnosis::quoted(line))
+            ? tr("%1 is never shown: it stands before the first section").arg(quoted(line))
             : tr("%1 is never shown: it belongs to the section without a name at line %2")
-                  .arg(LineDiagnosis::quoted(line))
+                  .arg(quoted(line))
                   .arg(section.headerLine);
         findings.append(finding);
         return;
@@ -175,11 +176,11 @@ void ListCheck::noteSetting(const QString &line, const DefinitionLineRef &recogn
         again.overridesLine = setBy;
         again.column = output ? 2 : 3;
         again.message = output ? tr("%1 names output %2 again: it overrides line %3, since the later line wins")
-                                     .arg(LineDiagnosis::quoted(line))
+                                     .arg(quoted(line))
                                      .arg(recognised.number)
                                      .arg(setBy)
                                : tr("%1 sets CV%2 again: it overrides line %3, since the later line wins")
-                                     .arg(LineDiagnosis::quoted(line))
+                                     .arg(quoted(line))
                                      .arg(recognised.number)
                                      .arg(setBy);
         findings.append(again);

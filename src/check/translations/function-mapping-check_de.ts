@@ -136,6 +136,101 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
+    <name>IgnoredLine</name>
+    <message>
+        <source>a blank</source>
+        <translation type="unfinished">ein Leerzeichen</translation>
+    </message>
+    <message>
+        <source>a tab</source>
+        <translation type="unfinished">ein Tabulator</translation>
+    </message>
+    <message>
+        <source>an invisible byte-order mark (U+FEFF)</source>
+        <translation type="unfinished">eine unsichtbare Bytereihenfolge-Marke (U+FEFF)</translation>
+    </message>
+    <message>
+        <source>an invisible character (%1)</source>
+        <translation type="unfinished">ein unsichtbares Zeichen (%1)</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: it must begin at the very start of the line, but %2 stands in front</source>
+        <translation type="unfinished">%1 wird übergangen: sie muss ganz am Zeilenanfang beginnen, doch davor steht %2</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: a section header must end with &apos;]&apos;</source>
+        <translation type="unfinished">%1 wird übergangen: eine Abschnittsüberschrift muss mit &apos;]&apos; enden</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: a section header must end with &apos;]&apos;, but blanks follow it</source>
+        <translation type="unfinished">%1 wird übergangen: eine Abschnittsüberschrift muss mit &apos;]&apos; enden, doch danach folgen Leerzeichen</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: a section header must end with &apos;]&apos;, but text follows it</source>
+        <translation type="unfinished">%1 wird übergangen: eine Abschnittsüberschrift muss mit &apos;]&apos; enden, doch danach folgt Text</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: an output line starts with a lower-case &apos;i&apos;</source>
+        <translation type="unfinished">%1 wird übergangen: eine Ausgangszeile beginnt mit einem kleinen &apos;i&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: a CV line starts with upper-case &apos;CV&apos;</source>
+        <translation type="unfinished">%1 wird übergangen: eine CV-Zeile beginnt mit großem &apos;CV&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: the output number must follow &apos;i&apos; directly, without a blank</source>
+        <translation type="unfinished">%1 wird übergangen: die Ausgangsnummer muss direkt auf &apos;i&apos; folgen, ohne Leerzeichen</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: the CV number must follow &apos;CV&apos; directly, without a blank</source>
+        <translation type="unfinished">%1 wird übergangen: die CV-Nummer muss direkt auf &apos;CV&apos; folgen, ohne Leerzeichen</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: the output number is missing after &apos;i&apos;</source>
+        <translation type="unfinished">%1 wird übergangen: nach &apos;i&apos; fehlt die Ausgangsnummer</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: the CV number is missing after &apos;CV&apos;</source>
+        <translation type="unfinished">%1 wird übergangen: nach &apos;CV&apos; fehlt die CV-Nummer</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: there is no output %2; outputs are numbered 1 to %3</source>
+        <translation type="unfinished">%1 wird übergangen: einen Ausgang %2 gibt es nicht; die Ausgänge sind von 1 bis %3 nummeriert</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: only CV%2 to CV%3, the function-mapping CVs, are read</source>
+        <translation type="unfinished">%1 wird übergangen: nur CV%2 bis CV%3, die CVs der Funktionszuordnung, werden gelesen</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: &apos;%2&apos; is not an output number</source>
+        <translation type="unfinished">%1 wird übergangen: &apos;%2&apos; ist keine Ausgangsnummer</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: &apos;%2&apos; is not a CV number</source>
+        <translation type="unfinished">%1 wird übergangen: &apos;%2&apos; ist keine CV-Nummer</translation>
+    </message>
+    <message>
+        <source>a no-break space</source>
+        <translation type="unfinished">ein geschütztes Leerzeichen</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: a blank must follow the output number, and %2 is none</source>
+        <translation type="unfinished">%1 wird übergangen: auf die Ausgangsnummer muss ein Leerzeichen folgen, und %2 ist keines</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: a blank must follow the CV number, and %2 is none</source>
+        <translation type="unfinished">%1 wird übergangen: auf die CV-Nummer muss ein Leerzeichen folgen, und %2 ist keines</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: a blank must follow the output number</source>
+        <translation type="unfinished">%1 wird übergangen: auf die Ausgangsnummer muss ein Leerzeichen folgen</translation>
+    </message>
+    <message>
+        <source>%1 is ignored: a blank must follow the CV number</source>
+        <translation type="unfinished">%1 wird übergangen: auf die CV-Nummer muss ein Leerzeichen folgen</translation>
+    </message>
+</context>
+<context>
     <name>LineDiagnosis</name>
     <message>
         <source>%1 names a decoder type with blanks only: the choice shows it as an empty entry</source>
@@ -184,98 +279,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>%1 stores 0 in CV%2, not %3: the value must be a whole decimal number and nothing else, but &apos;%4&apos; follows it</source>
         <translation>%1 speichert 0 in CV%2, nicht %3: der Wert muss eine ganze Dezimalzahl sein und sonst nichts, doch ihr folgt &apos;%4&apos;</translation>
-    </message>
-    <message>
-        <source>a blank</source>
-        <translation>ein Leerzeichen</translation>
-    </message>
-    <message>
-        <source>a tab</source>
-        <translation>ein Tabulator</translation>
-    </message>
-    <message>
-        <source>an invisible byte-order mark (U+FEFF)</source>
-        <translation>eine unsichtbare Bytereihenfolge-Marke (U+FEFF)</translation>
-    </message>
-    <message>
-        <source>an invisible character (%1)</source>
-        <translation>ein unsichtbares Zeichen (%1)</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: a section header must end with &apos;]&apos;</source>
-        <translation>%1 wird übergangen: eine Abschnittsüberschrift muss mit &apos;]&apos; enden</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: a section header must end with &apos;]&apos;, but blanks follow it</source>
-        <translation>%1 wird übergangen: eine Abschnittsüberschrift muss mit &apos;]&apos; enden, doch danach folgen Leerzeichen</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: a section header must end with &apos;]&apos;, but text follows it</source>
-        <translation>%1 wird übergangen: eine Abschnittsüberschrift muss mit &apos;]&apos; enden, doch danach folgt Text</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: an output line starts with a lower-case &apos;i&apos;</source>
-        <translation>%1 wird übergangen: eine Ausgangszeile beginnt mit einem kleinen &apos;i&apos;</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: a CV line starts with upper-case &apos;CV&apos;</source>
-        <translation>%1 wird übergangen: eine CV-Zeile beginnt mit großem &apos;CV&apos;</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: the output number must follow &apos;i&apos; directly, without a blank</source>
-        <translation>%1 wird übergangen: die Ausgangsnummer muss direkt auf &apos;i&apos; folgen, ohne Leerzeichen</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: the CV number must follow &apos;CV&apos; directly, without a blank</source>
-        <translation>%1 wird übergangen: die CV-Nummer muss direkt auf &apos;CV&apos; folgen, ohne Leerzeichen</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: the output number is missing after &apos;i&apos;</source>
-        <translation>%1 wird übergangen: nach &apos;i&apos; fehlt die Ausgangsnummer</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: the CV number is missing after &apos;CV&apos;</source>
-        <translation>%1 wird übergangen: nach &apos;CV&apos; fehlt die CV-Nummer</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: there is no output %2; outputs are numbered 1 to %3</source>
-        <translation>%1 wird übergangen: einen Ausgang %2 gibt es nicht; die Ausgänge sind von 1 bis %3 nummeriert</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: only CV%2 to CV%3, the function-mapping CVs, are read</source>
-        <translation>%1 wird übergangen: nur CV%2 bis CV%3, die CVs der Funktionszuordnung, werden gelesen</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: &apos;%2&apos; is not an output number</source>
-        <translation>%1 wird übergangen: &apos;%2&apos; ist keine Ausgangsnummer</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: &apos;%2&apos; is not a CV number</source>
-        <translation>%1 wird übergangen: &apos;%2&apos; ist keine CV-Nummer</translation>
-    </message>
-    <message>
-        <source>a no-break space</source>
-        <translation>ein geschütztes Leerzeichen</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: a blank must follow the output number, and %2 is none</source>
-        <translation>%1 wird übergangen: auf die Ausgangsnummer muss ein Leerzeichen folgen, und %2 ist keines</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: a blank must follow the CV number, and %2 is none</source>
-        <translation>%1 wird übergangen: auf die CV-Nummer muss ein Leerzeichen folgen, und %2 ist keines</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: a blank must follow the output number</source>
-        <translation>%1 wird übergangen: auf die Ausgangsnummer muss ein Leerzeichen folgen</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: a blank must follow the CV number</source>
-        <translation>%1 wird übergangen: auf die CV-Nummer muss ein Leerzeichen folgen</translation>
-    </message>
-    <message>
-        <source>%1 is ignored: it must begin at the very start of the line, but %2 stands in front</source>
-        <translation>%1 wird übergangen: sie muss ganz am Zeilenanfang beginnen, doch davor steht %2</translation>
     </message>
 </context>
 <context>
