@@ -36,12 +36,9 @@ bool IgnoredLine::diagnose(const QString &line, Finding &finding)
         } else {
             finding.column = columnOf(line, closing + 1);
             const bool blanks = isOnlySpace(line.midRef(closing + 1));
-            finding.message = blanks ? tr("%1 is ignored: a section header must end with ']', but blanks "
-                                          "follow it")
-                                           .arg(quoted(line))
-                                     : tr("%1 is ignored: a section header must end with ']', but text "
-                                          "follows it")
-                                           .arg(quoted(line));
+            finding.message = (blanks ? tr("%1 is ignored: a section header must end with ']', but blanks follow it")
+                                      : tr("%1 is ignored: a section header must end with ']', but text follows it"))
+                                  .arg(quoted(line));
         }
         return true;
     }
@@ -81,17 +78,15 @@ bool IgnoredLine::diagnoseNumber(const QString &line, int prefixLength, bool out
     if (end == prefixLength) {
         const int next = skipBlanks(line, prefixLength);
         if (next < line.size() && next > prefixLength && isAsciiDigit(line.at(next))) {
-            finding.message = output ? tr("%1 is ignored: the output number must follow 'i' directly, without "
-                                          "a blank")
-                                           .arg(quoted(line))
-                                     : tr("%1 is ignored: the CV number must follow 'CV' directly, without a "
-                                          "blank")
-                                           .arg(quoted(line));
+            finding.message = (output ? tr("%1 is ignored: the output number must follow 'i' directly, without a blank")
+                                      : tr("%1 is ignored: the CV number must follow 'CV' directly, without a blank"))
+                                  .arg(quoted(line));
             return true;
         }
         if (next < line.size() && line.at(next) == QLatin1Char('=')) {
-            finding.message = output ? tr("%1 is ignored: the output number is missing after 'i'").arg(quoted(line))
-                                     : tr("%1 is ignored: the CV number is missing after 'CV'").arg(quoted(line));
+            finding.message = (output ? tr("%1 is ignored: the output number is missing after 'i'")
+                                      : tr("%1 is ignored: the CV number is missing after 'CV'"))
+                                  .arg(quoted(line));
             return true;
         }
         return false;
@@ -129,7 +124,8 @@ bool IgnoredLine::diagnoseNumber(const QString &line, int prefixLength, bool out
                                        .arg(quoted(line), what);
         return true;
     }
-    finding.message = output ? tr("%1 is ignored: a blank must follow the output number").arg(quoted(line))
-                             : tr("%1 is ignored: a blank must follow the CV number").arg(quoted(line));
+    finding.message = (output ? tr("%1 is ignored: a blank must follow the output number")
+                              : tr("%1 is ignored: a blank must follow the CV number"))
+                          .arg(quoted(line));
     return true;
 }
