@@ -2,6 +2,7 @@
 
 #include "catalogueloader.h"
 #include "console.h"
+#include "listcheck.h"
 #include "decoderlists.h"
 #include "mainwindow.h"
 #include "timing.h"
@@ -60,8 +61,22 @@ long readLines(const QString &path)
     return characters;
 }
 
+// What function-mapping-check does with a list: open it as the window does,
+// read it with the window's reader and look at every line and the whole.
+int checkList(const QString &path)
+{
+    DefinitionFile file(path);
+    if (file.state() != DefinitionFile::Opened)
+        fail("cannot check a decoder list");
+    const CheckResult result = ListCheck::check(file, path);
+    if (!result.findings.isEmpty())
+        fail("the generated decoder list gives findings");
+    return result.shownTypes();
+}
+
 // Prints: loaded-window and empty-window start, catalogue read alone and the
-// floor (ns); peak kB at the empty start, after the floor, after loading; debug messages.
+// floor (ns); peak kB at the empty start, after the floor, after loading; debug
+// messages; the list checked (ns).
 int loadChild(const QString &emptyDirectory, const QString &listDirectory, int repetitions)
 {
     const QString listFile = decoderListIn(listDirectory);
@@ -80,7 +95,7 @@ int loadChild(const QString &emptyDirectory, const QString &listDirectory, int r
     // timed. The program loads once, at start-up, into a fresh heap: before
     // each run the heap is settled again, or that run would pay for sorting
     // out the many small blocks the one before it freed.
-    std::vector<double> loaded, empty, read, floor;
+    std::vector<double> loaded, empty, read, floor, checked;
     MainWindow *window = nullptr;
     QVector<DecoderType> catalogue;
     for (int k = 0; k < repetitions; ++k) {
@@ -97,9 +112,11 @@ int loadChild(const QString &emptyDirectory, const QString &listDirectory, int r
         catalogue.clear();
         settleHeap();
         floor.push_back(timeOnce([&] { readLines(listFile); }));
+        settleHeap();
+        checked.push_back(timeOnce([&] { checkList(listFile); }));
     }
-    std::printf("%.0f %.0f %.0f %.0f %ld %ld %ld %ld\n", median(loaded), median(empty), median(read),
-                median(floor), emptyPeak, floorPeak, loadedPeak, messages);
+    std::printf("%.0f %.0f %.0f %.0f %ld %ld %ld %ld %.0f\n", median(loaded), median(empty), median(read),
+                median(floor), emptyPeak, floorPeak, loadedPeak, messages, median(checked));
     return 0;
 }
 
@@ -116,7 +133,7 @@ LoadingRun measureLoading(const QString &emptyDirectory, const QString &director
     if (!child.waitForFinished(-1) || child.exitCode() != 0)
         fail("a loading run failed");
     const QList<QByteArray> fields = child.readAllStandardOutput().simplified().split(' ');
-    if (fields.size() != 8)
+    if (fields.size() != 9)
         fail("a loading run printed no result");
     if (fields.at(7).toLong() != 14L * types)
         fail("loading did not write one debug message per CV line");
@@ -126,6 +143,7 @@ LoadingRun measureLoading(const QString &emptyDirectory, const QString &director
     result.load = fields.at(0).toDouble() - fields.at(1).toDouble();
     result.read = fields.at(2).toDouble();
     result.floor = fields.at(3).toDouble();
+    result.check = fields.at(8).toDouble();
     result.floorPeakBytes = (fields.at(5).toDouble() - fields.at(4).toDouble()) * 1024;
     result.peakBytes = (fields.at(6).toDouble() - fields.at(4).toDouble()) * 1024;
     return result;

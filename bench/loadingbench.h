@@ -14,6 +14,7 @@ struct LoadingRun
     int types = 0;
     qint64 fileBytes = 0;
     double load = 0, read = 0, floor = 0;        // nanoseconds
+    double check = 0;                            // function-mapping-check's work, ns
     double peakBytes = 0, floorPeakBytes = 0;
 };
 

@@ -106,6 +106,19 @@ void printLoadingTable(const std::vector<LoadingRun> &runs)
                   megabytes(row.peakBytes), megabytes(row.floorPeakBytes), multiple(memory), verdict(met)},
                  widths);
     }
+
+    std::printf("\nChecking: function-mapping-check's work on the same list (opening it, reading it\n"
+                "with the window's reader, looking at every line and at the whole), against the\n"
+                "window's loading of it. Target: <= 2x.\n\n");
+    const QList<int> checkWidths{7, 9, 9, 7, 6};
+    printRow({QStringLiteral("types"), QStringLiteral("loading"), QStringLiteral("check"), QStringLiteral("ratio"),
+              QString()},
+             checkWidths);
+    for (const LoadingRun &row : runs) {
+        const double ratio = row.check / row.load;
+        printRow({grouped(row.types), duration(row.load), duration(row.check), multiple(ratio), verdict(ratio <= 2)},
+                 checkWidths);
+    }
 }
 
 } // namespace fmbench

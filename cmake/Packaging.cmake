@@ -5,21 +5,21 @@ include(GNUInstallDirs)
 # runs a launcher that starts it in the user's own data folder, on a copy of
 # the sample installed here.
 set(FM_SAMPLE_DIR ${CMAKE_INSTALL_FULL_DATADIR}/function-mapping)
-# The web page software centres link to; the screenshot is expected there.
-set(FM_HOMEPAGE https://example.org/function-mapping CACHE STRING "The project's web page")
 
-install(TARGETS function-mapping RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS function-mapping function-mapping-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/sample/decoders.ini
     DESTINATION ${CMAKE_INSTALL_DATADIR}/function-mapping)
 
 set(CPACK_PACKAGE_NAME function-mapping)
 set(CPACK_PACKAGE_VENDOR "Function Mapping maintainers")
-set(CPACK_PACKAGE_CONTACT "Function Mapping maintainers <function-mapping@example.org>")
+set(CPACK_PACKAGE_CONTACT "Function Mapping maintainers <${FM_BUG_ADDRESS}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Map decoder functions to their outputs")
 # Lines of at most 80 characters, as Debian's extended description wants them.
 set(CPACK_PACKAGE_DESCRIPTION "A desktop tool that shows the function outputs of the decoder types listed
 in a decoders.ini file and computes the matching CV values. The menu entry
-starts it on the user's own copy of the included sample list.")
+starts it on the user's own copy of the included sample list.
+function-mapping-check reports the lines of such a list that the tool ignores
+or reads otherwise than they look.")
 
 if(UNIX AND NOT APPLE)
     set(FM_APP_ID org.example.function_mapping)
@@ -43,7 +43,7 @@ if(UNIX AND NOT APPLE)
     string(STRIP "${FM_LICENSE_TEXT}" FM_LICENSE_TEXT)
     string(REPLACE "\n\n" "\n.\n" FM_LICENSE_TEXT "${FM_LICENSE_TEXT}")
     string(REPLACE "\n" "\n " FM_LICENSE_TEXT " ${FM_LICENSE_TEXT}")
-    foreach(file function-mapping.desktop function-mapping.1 copyright)
+    foreach(file function-mapping.desktop function-mapping.1 function-mapping-check.1 copyright)
         configure_file(${PROJECT_SOURCE_DIR}/packaging/${file}.in ${fm_out}/${file} @ONLY)
     endforeach()
     configure_file(${PROJECT_SOURCE_DIR}/packaging/function-mapping.metainfo.xml.in
@@ -52,18 +52,20 @@ if(UNIX AND NOT APPLE)
     # Compressed for good and without a time stamp, as Debian wants them.
     find_program(GZIP gzip REQUIRED)
     configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog ${fm_out}/changelog COPYONLY)
-    foreach(file function-mapping.1 changelog)
+    foreach(file function-mapping.1 function-mapping-check.1 changelog)
         add_custom_command(OUTPUT ${fm_out}/${file}.gz
             COMMAND ${GZIP} -9nc ${fm_out}/${file} > ${fm_out}/${file}.gz
             DEPENDS ${fm_out}/${file}
             VERBATIM)
     endforeach()
-    add_custom_target(package-docs ALL DEPENDS ${fm_out}/function-mapping.1.gz ${fm_out}/changelog.gz)
+    add_custom_target(package-docs ALL
+        DEPENDS ${fm_out}/function-mapping.1.gz ${fm_out}/function-mapping-check.1.gz ${fm_out}/changelog.gz)
 
     install(PROGRAMS ${fm_out}/launch DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/function-mapping)
     install(FILES ${fm_out}/function-mapping.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${fm_out}/${FM_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-    install(FILES ${fm_out}/function-mapping.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${fm_out}/function-mapping.1.gz ${fm_out}/function-mapping-check.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES ${fm_out}/copyright ${fm_out}/changelog.gz DESTINATION ${FM_DOC_DIR})
     foreach(size IN LISTS FM_ICON_SIZES)
         install(FILES ${FM_ICON_THEME_DIR}/${size}x${size}/apps/function-mapping.png

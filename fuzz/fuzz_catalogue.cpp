@@ -1,7 +1,10 @@
 // Feeds arbitrary bytes to the decoders.ini reader, line by line and as a whole,
 // and aborts when a result breaks what the rest of the program relies on or
-// differs from a plain restatement of the file rules below.
+// differs from a plain restatement of the file rules below. The list checker
+// reads the same bytes: its findings must point into the file, and its
+// listing of the decoder types must read back to the same types.
 #include "catalogueloader.h"
+#include "checkersupport.h"
 #include "definitionline.h"
 #include "textencoding.h"
 
@@ -141,6 +144,47 @@ void checkReader(OpenStream openStream)
     require(messages == expectedMessages);
 }
 
+bool hasUnpairedSurrogate(const QString &text)
+{
+    for (int k = 0; k < text.size(); ++k) {
+        if (text.at(k).isHighSurrogate() && k + 1 < text.size() && text.at(k + 1).isLowSurrogate())
+            ++k;
+        else if (text.at(k).isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+// Half a surrogate pair has no UTF-8 form, so a listing cannot hold it; the
+// checker must have said so.
+bool writableAsUtf8(const QVector<DecoderType> &catalogue)
+{
+    for (const DecoderType &type : catalogue) {
+        if (hasUnpairedSurrogate(type.name) || hasUnpairedSurrogate(type.outputNames.join(QString())))
+            return false;
+    }
+    return true;
+}
+
+void checkChecker(const QByteArray &bytes)
+{
+    const CheckResult result = checkList(bytes);
+    const int lines = int(bytes.count('\n')) + 1;
+    for (const Finding &finding : result.findings) {
+        require(finding.line >= 1 && finding.line <= lines);
+        require(finding.column >= 1);
+        require(!finding.message.isEmpty());
+        require(finding.overridesLine < finding.line);
+    }
+    const QVector<DecoderType> shown = shownTypes(bytes);
+    require(result.shownTypes() == shown.size());
+    if (!writableAsUtf8(shown)) {
+        require(!result.findings.isEmpty());
+        return;
+    }
+    require(sameTypes(shownTypes(result.listing().toUtf8()), shown));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -172,5 +216,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QTextStream stream(&buffer);
         return read(stream);
     });
+    checkChecker(bytes);
     return 0;
 }

@@ -35,12 +35,18 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "German"
 
-; The second Start menu entry, which opens the list in Notepad. Named in the
-; installer's language; both names are removed, whichever was installed.
+; The second Start menu entry, which opens the list in Notepad, and the third,
+; which checks it in a console window that stays until a key is pressed. Named
+; in the installer's language; both names are removed, whichever was installed.
 !define EDIT_LIST_EN "${APP} ${U+2013} edit decoder list"
 !define EDIT_LIST_DE "${APP} ${U+2013} Decoderliste bearbeiten"
 LangString EDIT_LIST ${LANG_ENGLISH} "${EDIT_LIST_EN}"
 LangString EDIT_LIST ${LANG_GERMAN} "${EDIT_LIST_DE}"
+!define CHECK "function-mapping-check.exe"
+!define CHECK_LIST_EN "${APP} ${U+2013} check decoder list"
+!define CHECK_LIST_DE "${APP} ${U+2013} Decoderliste pr${U+00FC}fen"
+LangString CHECK_LIST ${LANG_ENGLISH} "${CHECK_LIST_EN}"
+LangString CHECK_LIST ${LANG_GERMAN} "${CHECK_LIST_DE}"
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${APP}"
@@ -120,6 +126,12 @@ keep_list:
     Delete "$SMPROGRAMS\${EDIT_LIST_EN}.lnk"
     Delete "$SMPROGRAMS\${EDIT_LIST_DE}.lnk"
     CreateShortCut "$SMPROGRAMS\$(EDIT_LIST).lnk" "$WINDIR\notepad.exe" '"$INSTDIR\decoders.ini"'
+    ; cmd strips the outer quotes of what follows /c and runs the rest: the
+    ; checker on the list in its working folder, then pause.
+    Delete "$SMPROGRAMS\${CHECK_LIST_EN}.lnk"
+    Delete "$SMPROGRAMS\${CHECK_LIST_DE}.lnk"
+    CreateShortCut "$SMPROGRAMS\$(CHECK_LIST).lnk" "$SYSDIR\cmd.exe" '/c ""$INSTDIR\${CHECK}" & pause"' \
+        "$INSTDIR\${EXE}"
 
     WriteUninstaller "$INSTDIR\uninstall.exe"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${APP}"
@@ -138,6 +150,8 @@ Section "Uninstall"
     Delete "$SMPROGRAMS\${APP}.lnk"
     Delete "$SMPROGRAMS\${EDIT_LIST_EN}.lnk"
     Delete "$SMPROGRAMS\${EDIT_LIST_DE}.lnk"
+    Delete "$SMPROGRAMS\${CHECK_LIST_EN}.lnk"
+    Delete "$SMPROGRAMS\${CHECK_LIST_DE}.lnk"
     !include "${FILES}"
 
     Push "$INSTDIR\decoders.ini"

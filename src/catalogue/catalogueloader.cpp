@@ -1,13 +1,12 @@
 #include "catalogueloader.h"
 
-#include "definitionline.h"
 #include "textencoding.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QStringBuilder>
+#include <QTextCodec>
 #include <QTextStream>
 
 #include <utility>
@@ -44,95 +43,108 @@ void reportCvValue(int position, const QStringRef &text, QString &buffer)
     qt_message_output(QtDebugMsg, context, buffer);
 }
 
-// Decoder lists give the same output names over and over ("Licht
-// vorwärts"): equal names share one string. Only the first names met are
-// kept for sharing, so a list of names that all differ costs no more.
-class NamePool
-{
-public:
-    QString name(const QStringRef &text)
-    {
-        const auto known = names.constFind(QStringView(text));
-        if (known != names.constEnd())
-            return *known;
-        const QString name = text.toString();
-        // The key looks at the kept string's own characters, which never move.
-        if (names.size() < MaxShared)
-            names.insert(QStringView(name), name);
-        return name;
-    }
-
-private:
-    static constexpr int MaxShared = 1024;
-    QHash<QStringView, QString> names;
-};
-
 // Looks at the whole file before its first line is read. Mapped, it is not
 // copied, and it is let go before the reading that builds the catalogue.
-QTextCodec *codecForFile(QFile &file)
+DefinitionEncoding encodingOfFile(QFile &file)
 {
     const qint64 size = file.size();
     if (uchar *bytes = file.map(0, size)) {
-        QTextCodec *codec = codecForDefinitionText(reinterpret_cast<const char *>(bytes), size);
+        const DefinitionEncoding encoding = definitionEncoding(reinterpret_cast<const char *>(bytes), size);
         file.unmap(bytes);
-        return codec;
+        return encoding;
     }
     // Empty, or on a file system that cannot map it.
     const QByteArray bytes = file.readAll();
     file.seek(0);
-    return codecForDefinitionText(bytes.constData(), bytes.size());
+    return definitionEncoding(bytes.constData(), bytes.size());
 }
 
 } // namespace
 
-QVector<DecoderType> readCatalogue(QTextStream &stream)
+CatalogueReader::CatalogueReader(QTextStream &stream)
+    : stream(stream)
 {
-    QVector<DecoderType> catalogue;
-    DecoderType pending; // the preamble, until the first section header
-    bool inPreamble = true;
-    QString line;
-    QString message;
-    NamePool outputNames;
-    while (stream.readLineInto(&line)) {
-        const DefinitionLineRef parsed = parseDefinitionLineInPlace(line);
-        switch (parsed.kind) {
-        case DefinitionLine::SectionHeader:
-            // An unnamed section gets no combo entry, so keeping its record
-            // would pair every later entry with the wrong decoder type.
-            if (inPreamble || !pending.name.isEmpty())
-                catalogue.append(std::move(pending));
-            inPreamble = false;
-            pending.name = parsed.text.toString();
-            pending.outputNames = defaultOutputNames();
-            pending.cvValues.fill(0);
-            break;
-        case DefinitionLine::OutputName:
-            // The preamble has no labels to name.
-            if (parsed.number <= pending.outputNames.size())
-                pending.outputNames[parsed.number - 1] = outputNames.name(parsed.text);
-            break;
-        case DefinitionLine::CvValue:
-            reportCvValue(parsed.number - FirstCv, parsed.text, message);
-            pending.cvValues[parsed.number - FirstCv] = parsed.value;
-            break;
-        case DefinitionLine::Ignored:
-            break;
-        }
+}
+
+bool CatalogueReader::readLine()
+{
+    if (!stream.readLineInto(&current))
+        return false;
+    ++number;
+    parsed = parseDefinitionLineInPlace(current);
+    switch (parsed.kind) {
+    case DefinitionLine::SectionHeader:
+        // An unnamed section gets no combo entry, so keeping its record
+        // would pair every later entry with the wrong decoder type.
+        if (inPreamble || !pending.name.isEmpty())
+            catalogue.append(std::move(pending));
+        inPreamble = false;
+        pending.name = parsed.text.toString();
+        pending.outputNames = defaultOutputNames();
+        pending.cvValues.fill(0);
+        break;
+    case DefinitionLine::OutputName:
+        // The preamble has no labels to name.
+        if (parsed.number <= pending.outputNames.size())
+            pending.outputNames[parsed.number - 1] = outputNames.name(parsed.text);
+        break;
+    case DefinitionLine::CvValue:
+        reportCvValue(parsed.number - FirstCv, parsed.text, message);
+        pending.cvValues[parsed.number - FirstCv] = parsed.value;
+        break;
+    case DefinitionLine::Ignored:
+        break;
     }
+    return true;
+}
+
+QVector<DecoderType> CatalogueReader::finish()
+{
     if (!pending.name.isEmpty())
         catalogue.append(std::move(pending));
-    return catalogue;
+    pending = DecoderType();
+    return std::move(catalogue);
+}
+
+QVector<DecoderType> readCatalogue(QTextStream &stream)
+{
+    CatalogueReader reader(stream);
+    while (reader.readLine()) {
+    }
+    return reader.finish();
+}
+
+DefinitionFile::DefinitionFile(const QString &path)
+    : file(path)
+{
+    const QFileInfo info(path);
+    // A pipe or a device would block start-up or never end.
+    if (!info.exists())
+        openState = Missing;
+    else if (info.isDir())
+        openState = Folder;
+    else if (!info.isFile())
+        openState = NotRegular;
+    else if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        openState = Unreadable;
+    else
+        openState = Opened;
+    if (openState != Opened)
+        return;
+    decided = encodingOfFile(file);
+    text.setDevice(&file);
+    text.setCodec(decided.codec);
+}
+
+QString DefinitionFile::errorString() const
+{
+    return file.errorString();
 }
 
 QVector<DecoderType> readCatalogueFile(const QString &path)
 {
-    // A pipe or a device would block start-up or never end.
-    if (!QFileInfo(path).isFile())
+    DefinitionFile file(path);
+    if (file.state() != DefinitionFile::Opened)
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QTextStream stream(&file);
-    stream.setCodec(codecForFile(file));
-    return readCatalogue(stream);
+    return readCatalogue(file.stream());
 }

@@ -124,3 +124,18 @@ DefinitionLine parseDefinitionLine(const QString &line)
     parsed.value = inPlace.value;
     return parsed;
 }
+
+QString definitionLines(const DecoderType &type)
+{
+    // A header is the name between brackets and an output name whatever
+    // follows the first double quote, less the last character: any name
+    // without a line end reads back as written.
+    QString lines = QLatin1Char('[') + type.name + QLatin1String("]\n");
+    for (int output = 1; output <= OutputCount; ++output) {
+        lines += QStringLiteral("i%1 = \"").arg(output) + type.outputNames.value(output - 1)
+                 + QLatin1String("\"\n");
+    }
+    for (int position = 0; position < CvCount; ++position)
+        lines += QStringLiteral("CV%1 = %2\n").arg(FirstCv + position).arg(type.cvValues[position]);
+    return lines;
+}

@@ -29,4 +29,10 @@ struct DefinitionLineRef
 
 DefinitionLineRef parseDefinitionLineInPlace(const QString &line);
 
+struct DecoderType;
+
+// The lines of a section that reads back as `type`: its header, the names of
+// all 14 outputs and the values of all 14 CVs, each line ending in "\n".
+QString definitionLines(const DecoderType &type);
+
 #endif // DEFINITIONLINE_H
