@@ -1,6 +1,8 @@
 #include "mainwindow.h"
+#include "windowlanguage.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -9,6 +11,9 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
+    QTranslator translator;
+    if (loadWindowTranslation(translator))
+        application.installTranslator(&translator);
     MainWindow window;
     window.show();
     return application.exec();

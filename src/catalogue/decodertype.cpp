@@ -9,7 +9,9 @@ QStringList defaultOutputNames()
         list.reserve(OutputCount + 2);
         for (int output = 0; output < OutputCount; ++output)
             list.append(QString());
-        list << QStringLiteral("CV") << QStringLiteral("Wert");
+        // The window shows these two in the user's language; an output's name stays as written.
+        list << QStringLiteral(QT_TRANSLATE_NOOP("MainWindow", "CV"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("MainWindow", "Wert"));
         return list;
     }();
     return names;

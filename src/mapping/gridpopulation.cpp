@@ -3,6 +3,8 @@
 #include "gridshape.h"
 #include "mainwindowui.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Rows go out and come in all at once: the view lays its headers out anew
@@ -21,6 +23,14 @@ void insertBlankRows(QTableWidget *table, int count)
         for (int column = 0; column < table->columnCount(); ++column)
             table->setItem(row, column, new QTableWidgetItem(QTableWidgetItem::Type));
     }
+}
+
+// Output names are the user's own words; the CV and value rows' labels are the window's.
+QString rowLabel(const GridShape &shape, int row, const QString &label)
+{
+    if (shape.isOutputRow(row))
+        return label;
+    return QCoreApplication::translate("MainWindow", label.toUtf8().constData());
 }
 
 void setBackground(QTableWidgetItem *item, Qt::GlobalColor colour)
@@ -84,14 +94,15 @@ void MainWindow::on_comboBox_currentIndexChanged(int index)
     currentOutputNames = type.outputNames;
     insertBlankRows(table, currentOutputNames.size());
     // Each label comes with its header item, which then changes only once.
+    const GridShape shape(table->rowCount());
     for (int row = 0; row < currentOutputNames.size(); ++row)
-        table->setVerticalHeaderItem(row, new QTableWidgetItem(currentOutputNames.at(row)));
+        table->setVerticalHeaderItem(row, new QTableWidgetItem(rowLabel(shape, row, currentOutputNames.at(row))));
     for (int column = 0; column < table->columnCount(); ++column)
         styleColumn(table, column, type.cvValues.at(column));
     updating = false;
 
     // Written with the guard off: the cell-edit slot ticks each column's boxes.
-    const int valueRow = GridShape(table->rowCount()).valueRow();
+    const int valueRow = shape.valueRow();
     for (int column = 0; column < CvCount; ++column)
         table->item(valueRow, column)->setData(Qt::DisplayRole, magnitudeText(type.cvValues.at(column)));
 }
