@@ -12,7 +12,26 @@ install(FILES ${PROJECT_SOURCE_DIR}/sample/decoders.ini
 
 set(CPACK_PACKAGE_NAME function-mapping)
 set(CPACK_PACKAGE_VENDOR "Function Mapping maintainers")
-set(CPACK_PACKAGE_CONTACT "Function Mapping maintainers <${FM_BUG_ADDRESS}>")
+# Debian wants the maintainer's address in the control file, as in the
+# changelog's trailer; without a real one both keep the changelog's placeholder.
+if(FM_BUG_ADDRESS)
+    set(CPACK_PACKAGE_CONTACT "Function Mapping maintainers <${FM_BUG_ADDRESS}>")
+    set(FM_UPSTREAM_CONTACT "Upstream-Contact: ${CPACK_PACKAGE_CONTACT}\n")
+    set(FM_MAN_BUGS ".SH BUGS\nReport bugs to: ${FM_BUG_ADDRESS}\n")
+else()
+    set(CPACK_PACKAGE_CONTACT "Function Mapping maintainers <function-mapping@example.org>")
+endif()
+# The home page, and the screenshot there, only where there is one.
+if(FM_HOMEPAGE)
+    set(FM_METAINFO_HOMEPAGE "  <url type=\"homepage\">${FM_HOMEPAGE}</url>
+  <screenshots>
+    <screenshot type=\"default\">
+      <caption>The grid for the first sample decoder type</caption>
+      <image>${FM_HOMEPAGE}/screenshot.png</image>
+    </screenshot>
+  </screenshots>\n")
+    string(APPEND FM_MAN_BUGS ".SH WWW\n${FM_HOMEPAGE}\n")
+endif()
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Map decoder functions to their outputs")
 # Lines of at most 80 characters, as Debian's extended description wants them.
 set(CPACK_PACKAGE_DESCRIPTION "A desktop tool that shows the function outputs of the decoder types listed
@@ -79,7 +98,7 @@ endif()
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${FM_HOMEPAGE})
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${FM_HOMEPAGE}")
 # dpkg-shlibdeps works out the Qt 5 runtime packages from the binary.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # xdg-open, which the menu's "Edit decoder list" opens the user's list with.

@@ -164,6 +164,13 @@ void CheckCommandTest::listPrintsTheTypesAndNothingElse()
     QCOMPARE(help.status, 0);
     QVERIFY(help.out.startsWith("Usage: function-mapping-check [OPTION]... [FILE]...\n"));
     QVERIFY(help.out.contains("Exit status is 0 if nothing was found, 1 if something was, and 2 if"));
+    // The addresses close it only where the build was given them; none are made up.
+    QByteArray contact;
+    if (qstrlen(FM_BUG_ADDRESS) > 0)
+        contact += "Report bugs to: " FM_BUG_ADDRESS "\n";
+    if (qstrlen(FM_HOMEPAGE) > 0)
+        contact += "Function Mapping home page: <" FM_HOMEPAGE ">\n";
+    QVERIFY(help.out.endsWith("could not be read or an option was wrong.\n" + (contact.isEmpty() ? "" : "\n" + contact)));
 }
 
 void CheckCommandTest::messagesFollowTheLocale()

@@ -136,11 +136,20 @@ QString CheckCommand::helpText()
               "\n"
               "Each finding is one line, FILE:LINE:COLUMN: warning: what happens, and why.\n"
               "Exit status is 0 if nothing was found, 1 if something was, and 2 if a file\n"
-              "could not be read or an option was wrong.\n"
-              "\n"
-              "Report bugs to: %2\n"
-              "Function Mapping home page: <%3>\n")
-        .arg(QLatin1String(ProgramName), QStringLiteral(FM_BUG_ADDRESS), QStringLiteral(FM_HOMEPAGE));
+              "could not be read or an option was wrong.\n")
+        .arg(QLatin1String(ProgramName))
+           + contactText();
+}
+
+// Only the addresses the build was given: none is better than one that leads nowhere.
+QString CheckCommand::contactText()
+{
+    QString text;
+    if (qstrlen(FM_BUG_ADDRESS) > 0)
+        text += tr("Report bugs to: %1\n").arg(QStringLiteral(FM_BUG_ADDRESS));
+    if (qstrlen(FM_HOMEPAGE) > 0)
+        text += tr("Function Mapping home page: <%1>\n").arg(QStringLiteral(FM_HOMEPAGE));
+    return text.isEmpty() ? text : QLatin1Char('\n') + text;
 }
 
 QString CheckCommand::versionText()

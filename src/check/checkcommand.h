@@ -21,6 +21,7 @@ public:
 
 private:
     static QString helpText();
+    static QString contactText();
     static QString versionText();
     static Status checkFile(const QString &path, bool list);
     static void complain(const QString &message);

@@ -58,6 +58,20 @@
         <translation>%1: %2, %3</translation>
     </message>
     <message>
+        <source>%1 (Function Mapping) %2
+Copyright (C) 2026 Function Mapping maintainers
+License MIT: &lt;https://opensource.org/licenses/MIT&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>%1 (Function Mapping) %2
+Copyright (C) 2026 Function Mapping maintainers
+Lizenz MIT: &lt;https://opensource.org/licenses/MIT&gt;.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+</translation>
+    </message>
+    <message>
         <source>Usage: %1 [OPTION]... [FILE]...
 Check decoder lists for Function Mapping: report every line that the program
 ignores although it looks meant, or reads otherwise than it looks.
@@ -71,9 +85,6 @@ With no FILE, check decoders.ini in the current folder, as the program reads it.
 Each finding is one line, FILE:LINE:COLUMN: warning: what happens, and why.
 Exit status is 0 if nothing was found, 1 if something was, and 2 if a file
 could not be read or an option was wrong.
-
-Report bugs to: %2
-Function Mapping home page: &lt;%3&gt;
 </source>
         <translation>Aufruf: %1 [OPTION]... [DATEI]...
 Prüft Decoderlisten für Function Mapping: meldet jede Zeile, die das Programm
@@ -88,23 +99,18 @@ Ohne DATEI wird decoders.ini im aktuellen Ordner geprüft, wie das Programm sie 
 Jeder Befund ist eine Zeile, DATEI:ZEILE:SPALTE: warning: was geschieht, und warum.
 Der Rückgabewert ist 0, wenn nichts gefunden wurde, 1, wenn etwas gefunden wurde,
 und 2, wenn eine Datei nicht gelesen werden konnte oder eine Option falsch war.
-
-Fehler melden an: %2
-Homepage von Function Mapping: &lt;%3&gt;
 </translation>
     </message>
     <message>
-        <source>%1 (Function Mapping) %2
-Copyright (C) 2026 Function Mapping maintainers
-License MIT: &lt;https://opensource.org/licenses/MIT&gt;.
-This is free software: you are free to change and redistribute it.
-There is NO WARRANTY, to the extent permitted by law.
+        <source>Report bugs to: %1
 </source>
-        <translation>%1 (Function Mapping) %2
-Copyright (C) 2026 Function Mapping maintainers
-Lizenz MIT: &lt;https://opensource.org/licenses/MIT&gt;.
-Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
-Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+        <translation>Fehler melden an: %1
+</translation>
+    </message>
+    <message>
+        <source>Function Mapping home page: &lt;%1&gt;
+</source>
+        <translation>Homepage von Function Mapping: &lt;%1&gt;
 </translation>
     </message>
 </context>
