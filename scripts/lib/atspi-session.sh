@@ -44,8 +44,9 @@ a11y_bus_up() {
 }
 
 # Starts the program given on the sample list and gives its window the keyboard.
+# It speaks German, or the language FM_LANGUAGE names ("en"), whatever the caller's.
 start_program() {
-    (cd sample && QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec setsid "$1") \
+    (cd sample && LANGUAGE=${FM_LANGUAGE:-de} QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec setsid "$1") \
         >"$work/program.log" 2>&1 &
     pids+=($!)
     local window
