@@ -9,11 +9,11 @@ trap 'exit 143' TERM
 
 pids=()
 # Starts a helper in the background, leading a process group of its own so
-# that its children go with it; it is killed when this script dies, even by
-# SIGKILL, which runs no trap.
+# that its children go with it.
 helper() {
-    setsid setpriv --pdeathsig KILL "$@" &
+    setsid "$@" &
     pids+=($!)
+    echo "$!" >>"$work/pids"
 }
 # Runs a helper and waits for it; unlike a command in the foreground, the wait
 # lets a signal end the script at once.
@@ -35,8 +35,15 @@ end_session() {
     for pid in "${pids[@]}"; do pkill -KILL --parent "$pid" 2>/dev/null || true; done
     sleep 0.1
     for pid in "${pids[@]}"; do kill -KILL -- "-$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    wait "${pids[@]}" 2>/dev/null || true
     rm -rf "$work"
+}
+# Killed outright (SIGKILL runs no trap), this script leaves its helpers to a
+# guard outside its process group, which ends them once the script is gone.
+guard_session() {
+    setsid bash -c 'while kill -0 "$1" 2>/dev/null; do sleep 1; done
+        [ -f "$2/pids" ] && while read -r pid; do kill -KILL -- "-$pid" 2>/dev/null; done <"$2/pids"
+        rm -rf "$2"' guard "$$" "$work" </dev/null >/dev/null 2>&1 &
 }
 # Waits up to ten seconds for a helper to write what it was asked for.
 await_file() {
@@ -45,6 +52,7 @@ await_file() {
 }
 
 start_session() {
+    guard_session
     export XDG_RUNTIME_DIR=$work/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     # Without -noreset the server drops the accessibility bus's address when the
