@@ -32,7 +32,9 @@ end_session() {
     for _ in $(seq 30); do session_alive || break; sleep 0.1; done
     # A helper stuck in a call does not end on SIGTERM: its children are
     # killed first, so that it reaps them and leaves no zombie behind.
-    for pid in "${pids[@]}"; do pkill -KILL --parent "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do
+        kill -KILL $(cat "/proc/$pid/task/$pid/children" 2>/dev/null) 2>/dev/null || true
+    done
     sleep 0.1
     for pid in "${pids[@]}"; do kill -KILL -- "-$pid" 2>/dev/null || true; done
     wait "${pids[@]}" 2>/dev/null || true
