@@ -1,5 +1,4 @@
 #include "checkersupport.h"
-#include "encodingcheck.h"
 #include "mistypedlists.h"
 
 #include <QRegularExpression>
