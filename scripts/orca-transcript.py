@@ -13,6 +13,9 @@ SPOKEN = os.environ["FM_SPOKEN"]
 PROGRAM = sys.argv[1]
 # Orca has finished with a key once it has said nothing more for this long.
 QUIET = 1.0
+# Keys in a row after which Orca said nothing though words were due: it has
+# fallen silent, and the keys still to come would only wait for it.
+SILENT_KEYS = 2
 failures = []
 # The program's own words as the English window says them (FM_LANGUAGE=en);
 # the decoder types and output names are the list's and stay as written.
@@ -25,6 +28,7 @@ def words(text):
         for german, english in ENGLISH.items():
             text = text.replace(german, english)
     return text
+silent_keys = 0
 
 
 def pump():
@@ -61,11 +65,15 @@ def step(keys, expected, at_most=None, never=()):
     """Presses the keys; Orca must then say the expected texts, in this order,
     each within one utterance, in at most `at_most` utterances, and none of
     the texts in `never`."""
+    global silent_keys
     expected, never = [words(text) for text in expected], [words(text) for text in never]
     before = len(heard())
     press(*keys)
     said = settle(before, words_due=bool(expected))
     print(f"    {' '.join(keys):<12} {' | '.join(said)}")
+    silent_keys = silent_keys + 1 if expected and not said else 0
+    if silent_keys == SILENT_KEYS:
+        sys.exit(f"error: Orca fell silent: nothing after {SILENT_KEYS} keys in a row, the last {' '.join(keys)}")
     position = 0
     for text in expected:
         found = next((k for k in range(position, len(said)) if text in said[k]), None)

@@ -9,13 +9,16 @@
 namespace {
 
 template<typename Read>
-auto readAsFile(const QByteArray &bytes, Read read)
+auto readAsFile(const QByteArray &bytes, Read read, QTextCodec *systemCodec = nullptr)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly | QIODevice::Text);
     QTextStream stream(&buffer);
-    const DefinitionEncoding encoding = definitionEncoding(bytes.constData(), bytes.size());
+    DefinitionEncoding encoding = definitionEncoding(bytes.constData(), bytes.size());
+    // The check takes the encoding it is handed, so any machine can try an 8-bit one.
+    if (systemCodec && encoding.reason == DefinitionEncoding::SystemEncoding)
+        encoding.codec = systemCodec;
     stream.setCodec(encoding.codec);
     return read(stream, encoding);
 }
@@ -30,11 +33,14 @@ void dropDebug(QtMsgType type, const QMessageLogContext &context, const QString 
 
 } // namespace
 
-CheckResult checkList(const QByteArray &bytes)
+CheckResult checkList(const QByteArray &bytes, QTextCodec *systemCodec)
 {
-    return readAsFile(bytes, [&](QTextStream &stream, const DefinitionEncoding &encoding) {
-        return ListCheck::check(stream, encoding, bytes.constData(), bytes.size());
-    });
+    return readAsFile(
+        bytes,
+        [&](QTextStream &stream, const DefinitionEncoding &encoding) {
+            return ListCheck::check(stream, encoding, bytes.constData(), bytes.size());
+        },
+        systemCodec);
 }
 
 QVector<DecoderType> shownTypes(const QByteArray &bytes)

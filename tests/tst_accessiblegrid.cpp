@@ -608,6 +608,14 @@ void AccessibleGridTest::valueEditorReadsAndEdits()
     QCOMPARE(text->textAtOffset(-2, QAccessible::WordBoundary, &start, &end), QStringLiteral("1"));
     QVERIFY(text->characterRect(0).isValid());
     QVERIFY(text->characterRect(0).left() < text->characterRect(1).left());
+    reader->editableTextInterface()->insertText(2, QStringLiteral("28"));
+    QCOMPARE(editor->text(), QStringLiteral("-128"));
+    text->setSelection(0, 1, 3);
+    QCOMPARE(editor->selectedText(), QStringLiteral("12"));
+    text->selection(0, &start, &end);
+    QCOMPARE((QList<int>{start, end}), (QList<int>{1, 3}));
+    reader->editableTextInterface()->deleteText(1, 3);
+    QCOMPARE(editor->text(), QStringLiteral("-8"));
 }
 
 QTEST_MAIN(AccessibleGridTest)

@@ -2,12 +2,50 @@
 # session and accessibility buses, and the program on the sample list in it.
 # The caller sets `work` (a scratch folder) and traps EXIT to end_session.
 
+# A signal (CTest's timeout, Ctrl+C) ends the script through its EXIT trap.
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
 pids=()
+# Starts a helper in the background, leading a process group of its own so
+# that its children go with it.
+helper() {
+    setsid "$@" &
+    pids+=($!)
+    echo "$!" >>"$work/pids"
+}
+# Runs a helper and waits for it; unlike a command in the foreground, the wait
+# lets a signal end the script at once.
+run_helper() {
+    helper "$@"
+    wait "$!"
+}
+session_alive() {
+    local pid
+    for pid in "${pids[@]}"; do kill -0 -- "-$pid" 2>/dev/null && return; done
+    return 1
+}
 end_session() {
-    # Each helper leads a process group of its own, so its children go with it.
+    local pid _
     for pid in "${pids[@]}"; do kill -- "-$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
+    for _ in $(seq 30); do session_alive || break; sleep 0.1; done
+    # A helper stuck in a call does not end on SIGTERM: its children are
+    # killed first, so that it reaps them and leaves no zombie behind.
+    for pid in "${pids[@]}"; do
+        kill -KILL $(cat "/proc/$pid/task/$pid/children" 2>/dev/null) 2>/dev/null || true
+    done
+    sleep 0.1
+    for pid in "${pids[@]}"; do kill -KILL -- "-$pid" 2>/dev/null || true; done
+    wait "${pids[@]}" 2>/dev/null || true
     rm -rf "$work"
+}
+# Killed outright (SIGKILL runs no trap), this script leaves its helpers to a
+# guard outside its process group, which ends them once the script is gone.
+guard_session() {
+    setsid bash -c 'while kill -0 "$1" 2>/dev/null; do sleep 1; done
+        [ -f "$2/pids" ] && while read -r pid; do kill -KILL -- "-$pid" 2>/dev/null; done <"$2/pids"
+        rm -rf "$2"' guard "$$" "$work" </dev/null >/dev/null 2>&1 &
 }
 # Waits up to ten seconds for a helper to write what it was asked for.
 await_file() {
@@ -16,24 +54,22 @@ await_file() {
 }
 
 start_session() {
+    guard_session
     export XDG_RUNTIME_DIR=$work/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     # Without -noreset the server drops the accessibility bus's address when the
     # bus launcher closes its display, and the program never finds the bus.
-    setsid Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>>"$work/helpers.log" &
-    pids+=($!)
+    helper Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>>"$work/helpers.log"
     await_file "$work/display" "Xvfb"
     export DISPLAY=:$(cat "$work/display")
 
-    setsid dbus-daemon --session --nofork --print-address=3 3>"$work/bus" 2>>"$work/helpers.log" &
-    pids+=($!)
+    helper dbus-daemon --session --nofork --print-address=3 3>"$work/bus" 2>>"$work/helpers.log"
     await_file "$work/bus" "The private session bus"
     DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
     export DBUS_SESSION_BUS_ADDRESS
 
     # The registry daemon starts on its own on the accessibility bus.
-    setsid /usr/libexec/at-spi-bus-launcher --launch-immediately 2>>"$work/helpers.log" &
-    pids+=($!)
+    helper /usr/libexec/at-spi-bus-launcher --launch-immediately 2>>"$work/helpers.log"
     local _
     for _ in $(seq 100); do a11y_bus_up && return; sleep 0.1; done
     fail "the accessibility bus did not start: $(cat "$work/helpers.log")"
@@ -46,9 +82,7 @@ a11y_bus_up() {
 # Starts the program given on the sample list and gives its window the keyboard.
 # It speaks German, or the language FM_LANGUAGE names ("en"), whatever the caller's.
 start_program() {
-    (cd sample && LANGUAGE=${FM_LANGUAGE:-de} QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec setsid "$1") \
-        >"$work/program.log" 2>&1 &
-    pids+=($!)
+    helper env --chdir=sample LANGUAGE=${FM_LANGUAGE:-de} QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" >"$work/program.log" 2>&1
     local window
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Function Mapping$" | head -n 1) ||
         fail "the window did not appear: $(cat "$work/program.log")"
