@@ -52,6 +52,11 @@ AccessibleChoice::~AccessibleChoice()
     QAccessible::deleteAccessibleInterface(labelId);
 }
 
+QRect AccessibleChoice::rect() const
+{
+    return toAssistiveTechnology(choice(), QAccessibleWidget::rect());
+}
+
 QAccessibleInterface *AccessibleChoice::child(int index) const
 {
     return index == 0 ? QAccessible::queryAccessibleInterface(choice()->view()) : nullptr;

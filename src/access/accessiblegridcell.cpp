@@ -64,8 +64,9 @@ QRect AccessibleGridHeader::rect() const
     const QPoint origin = header->viewport()->mapToGlobal(QPoint(0, 0));
     const int start = header->sectionViewportPosition(section);
     if (orientation == Qt::Horizontal)
-        return QRect(origin.x() + start, origin.y(), header->sectionSize(section), header->height());
-    return QRect(origin.x(), origin.y() + start, header->width(), header->sectionSize(section));
+        return toAssistiveTechnology(view,
+                                     QRect(origin.x() + start, origin.y(), header->sectionSize(section), header->height()));
+    return toAssistiveTechnology(view, QRect(origin.x(), origin.y() + start, header->width(), header->sectionSize(section)));
 }
 
 QAccessible::State AccessibleGridHeader::state() const
@@ -92,7 +93,7 @@ QRect AccessibleGridCell::rect() const
     if (!isValid())
         return QRect();
     const QRect inViewport = view->visualRect(index);
-    return QRect(view->viewport()->mapToGlobal(inViewport.topLeft()), inViewport.size());
+    return toAssistiveTechnology(view, QRect(view->viewport()->mapToGlobal(inViewport.topLeft()), inViewport.size()));
 }
 
 // A number cell is a text of its own: as a plain table cell, screen readers

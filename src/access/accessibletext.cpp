@@ -1,5 +1,7 @@
 #include "accessibletext.h"
 
+#include "accessibility.h"
+
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QTextBoundaryFinder>
@@ -132,6 +134,11 @@ QLineEdit *AccessibleLineEdit::edit() const
     return static_cast<QLineEdit *>(widget());
 }
 
+QRect AccessibleLineEdit::rect() const
+{
+    return toAssistiveTechnology(edit(), QAccessibleWidget::rect());
+}
+
 QString AccessibleLineEdit::shownText() const
 {
     return edit()->echoMode() == QLineEdit::Normal ? edit()->text() : QString();
@@ -246,13 +253,13 @@ QRect AccessibleLineEdit::characterRect(int offset) const
     const QString all = shownText();
     const int x = caret.x() + caret.width() / 2 + metrics.horizontalAdvance(all.left(offset))
         - metrics.horizontalAdvance(all.left(edit()->cursorPosition()));
-    return QRect(edit()->mapToGlobal(QPoint(x, caret.y())),
-                 QSize(metrics.horizontalAdvance(character), metrics.height()));
+    return toAssistiveTechnology(edit(), QRect(edit()->mapToGlobal(QPoint(x, caret.y())),
+                                               QSize(metrics.horizontalAdvance(character), metrics.height())));
 }
 
 int AccessibleLineEdit::offsetAtPoint(const QPoint &point) const
 {
-    return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
+    return edit()->cursorPositionAt(edit()->mapFromGlobal(fromAssistiveTechnology(edit(), point)));
 }
 
 void AccessibleLineEdit::scrollToSubstring(int startIndex, int endIndex)

@@ -73,6 +73,7 @@ class AccessibleLineEdit : public QAccessibleWidget, public SpannedText, public 
 public:
     explicit AccessibleLineEdit(QLineEdit *edit);
 
+    QRect rect() const override;
     using SpannedText::text;
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text t, const QString &text) override;
