@@ -15,12 +15,13 @@ await_file() {
     fail "$2 did not start: $(cat "$work/helpers.log")"
 }
 
+# Argument: the screen's size and depth (default 1024x768x24).
 start_session() {
     export XDG_RUNTIME_DIR=$work/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     # Without -noreset the server drops the accessibility bus's address when the
     # bus launcher closes its display, and the program never finds the bus.
-    setsid Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>>"$work/helpers.log" &
+    setsid Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${1:-1024x768x24}" 3>"$work/display" 2>>"$work/helpers.log" &
     pids+=($!)
     await_file "$work/display" "Xvfb"
     export DISPLAY=:$(cat "$work/display")
