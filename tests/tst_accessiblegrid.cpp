@@ -131,6 +131,8 @@ private slots:
     void enteringTheGridReadsTheCell();
     void everythingLiesWhereItIsDrawn_data();
     void everythingLiesWhereItIsDrawn();
+    void charactersLieOverTheirInk_data();
+    void charactersLieOverTheirInk();
     void newCellsNeverTakeTheIdOfAClosedEditor();
     void boxActionTicksTheBoxAndTheValueFollows();
     void changesAreAnnounced_data();
@@ -336,8 +338,9 @@ void AccessibleGridTest::everythingLiesWhereItIsDrawn_data()
     QTest::addColumn<qreal>("scale");
     QTest::addColumn<qreal>("converted"); // device pixels per device-independent one in the answer
     QTest::addColumn<QString>("object");
-    const char *objects[] = {"box", "value", "column header", "row header", "grid", "choice", "value editor",
-                             "editor character"};
+    const char *objects[] = {"box",          "value",          "column header", "row header",
+                             "grid",         "choice",         "value editor",  "editor character",
+                             "value character", "choice character"};
     // AT-SPI hands places on as they come; UI Automation converts them itself.
     for (const qreal scale : {1.0, 1.5, 2.0}) {
         for (const char *object : objects) {
@@ -367,8 +370,10 @@ void AccessibleGridTest::everythingLiesWhereItIsDrawn()
     QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(table);
     QAccessibleInterface *reader = nullptr;
     QRect drawn;
-    if (object == "box" || object == "value") {
-        const QModelIndex index = table->model()->index(object == "box" ? 0 : 15, object == "box" ? 2 : 5);
+    const bool character = object.endsWith("character");
+    if (object == "box" || object == "value" || object == "value character") {
+        const QModelIndex index =
+            table->model()->index(object == "box" ? 0 : 15, object == "box" ? 2 : object == "value" ? 5 : 4);
         drawn = QRect(table->viewport()->mapToGlobal(table->visualRect(index).topLeft()), table->visualRect(index).size());
         reader = cellAt(fixture, index.row(), index.column());
     } else if (object == "column header") {
@@ -381,7 +386,7 @@ void AccessibleGridTest::everythingLiesWhereItIsDrawn()
         drawn = QRect(header->viewport()->mapToGlobal(QPoint(0, header->sectionViewportPosition(14))),
                       QSize(header->width(), header->sectionSize(14)));
         reader = grid->child(15 * 15);
-    } else if (object == "grid" || object == "choice") {
+    } else if (object == "grid" || object.startsWith("choice")) {
         QWidget *widget = object == "grid" ? static_cast<QWidget *>(table) : fixture.comboBox();
         drawn = globalRect(widget);
         reader = QAccessible::queryAccessibleInterface(widget);
@@ -396,13 +401,14 @@ void AccessibleGridTest::everythingLiesWhereItIsDrawn()
     }
     QVERIFY(reader);
     const PlatformNamed bridge(platform);
-    if (object == "editor character") {
-        // Where the characters lie is checked without the bridge: "255" reads left to right.
-        QTRY_COMPARE(reader->textInterface()->characterCount(), 3);
+    if (character) {
+        // Where the characters lie is checked without the bridge, and against
+        // the screen in charactersLieOverTheirInk.
+        QTRY_VERIFY(reader->textInterface()->characterCount() >= 3);
         const PlatformNamed unconverted(QStringLiteral("offscreen"));
         drawn = reader->textInterface()->characterRect(1);
     }
-    const QRect told = object == "editor character" ? reader->textInterface()->characterRect(1) : reader->rect();
+    const QRect told = character ? reader->textInterface()->characterRect(1) : reader->rect();
     QVERIFY2(withinAPixel(told, drawn, converted),
              qPrintable(QStringLiteral("told (%1,%2 %3x%4), drawn (%5,%6 %7x%8) x %9")
                             .arg(told.x()).arg(told.y()).arg(told.width()).arg(told.height())
@@ -411,6 +417,50 @@ void AccessibleGridTest::everythingLiesWhereItIsDrawn()
         QCOMPARE(grid->childAt(told.center().x(), told.center().y()), reader);
     if (object == "editor character")
         QCOMPARE(reader->textInterface()->offsetAtPoint(told.center()), 1);
+}
+
+void AccessibleGridTest::charactersLieOverTheirInk_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("the chosen type") << "choice";
+    QTest::newRow("a value") << "value";
+}
+
+// Magnifiers follow the caret to the character it stands at: a text's
+// characters together cover what the screen shows of it, and little more.
+void AccessibleGridTest::charactersLieOverTheirInk()
+{
+    QFETCH(QString, where);
+    WindowFixture fixture(decoders);
+    QVERIFY(fixture.showAndChoose(1));
+    const bool choice = where == "choice";
+    QWidget *drawnIn = choice ? static_cast<QWidget *>(fixture.comboBox()) : fixture.table()->viewport();
+    QAccessibleTextInterface *text =
+        (choice ? QAccessible::queryAccessibleInterface(fixture.comboBox()) : cellAt(fixture, 15, 4))->textInterface();
+    QCOMPARE(text->text(0, -1), choice ? QStringLiteral("Gemischt") : QStringLiteral("255"));
+    QRect told;
+    for (int k = 0; k < text->characterCount(); ++k) {
+        QVERIFY(text->characterRect(k).isValid());
+        told |= text->characterRect(k);
+    }
+    QVERIFY(!text->characterRect(text->characterCount()).isValid());
+    told.moveTopLeft(drawnIn->mapFromGlobal(told.topLeft()));
+    // The text is black; frames, grid lines and backgrounds are light, the CV row blue.
+    const QImage image = drawnIn->grab().toImage();
+    QRect ink;
+    const QRect near = told.adjusted(-4, -4, 4, 4) & image.rect();
+    for (int y = near.top(); y <= near.bottom(); ++y) {
+        for (int x = near.left(); x <= near.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qGray(pixel) < 128 && qAbs(qRed(pixel) - qBlue(pixel)) < 48)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    const QString places = QStringLiteral("ink (%1,%2 %3x%4), told (%5,%6 %7x%8)")
+                               .arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())
+                               .arg(told.x()).arg(told.y()).arg(told.width()).arg(told.height());
+    QVERIFY2(ink.isValid() && told.contains(ink), qPrintable(places));
+    QVERIFY2(ink.left() - told.left() <= 2 && told.right() - ink.right() <= 2, qPrintable(places));
 }
 
 // Screen readers cache what they learnt of an id: a cell under the id of a

@@ -36,6 +36,8 @@ public:
 
 protected:
     QString shownText() const override;
+    const QWidget *textWidget() const override { return choice(); }
+    QRect textArea() const override;
 
 private:
     QComboBox *choice() const { return static_cast<QComboBox *>(widget()); }

@@ -158,6 +158,8 @@ public:
 
 protected:
     QString shownText() const override { return isValid() ? index.data(Qt::DisplayRole).toString() : QString(); }
+    const QWidget *textWidget() const override { return view ? view->viewport() : nullptr; }
+    QRect textArea() const override;
 
 private:
     bool isBox() const { return isValid() && cellKind(index) == CellKind::Box; }

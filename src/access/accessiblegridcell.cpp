@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 namespace {
 
@@ -94,6 +96,22 @@ QRect AccessibleGridCell::rect() const
         return QRect();
     const QRect inViewport = view->visualRect(index);
     return toAssistiveTechnology(view, QRect(view->viewport()->mapToGlobal(inViewport.topLeft()), inViewport.size()));
+}
+
+// The item style draws a cell's text in its text area, a focus frame's margin
+// and a pixel in from each side.
+QRect AccessibleGridCell::textArea() const
+{
+    if (!isValid())
+        return QRect();
+    QStyleOptionViewItem option;
+    option.initFrom(view->viewport());
+    option.rect = view->visualRect(index);
+    option.text = shownText();
+    option.features = QStyleOptionViewItem::HasDisplay;
+    const QStyle *style = view->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    return style->subElementRect(QStyle::SE_ItemViewItemText, &option, view).adjusted(margin, 0, -margin, 0);
 }
 
 // A number cell is a text of its own: as a plain table cell, screen readers

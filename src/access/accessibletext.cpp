@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTextBoundaryFinder>
 #include <QValidator>
 
@@ -113,6 +114,20 @@ void ReadOnlyText::selection(int, int *startOffset, int *endOffset) const
 QString ReadOnlyText::text(int startOffset, int endOffset) const
 {
     return textPart(shownText(), startOffset, endOffset);
+}
+
+QRect ReadOnlyText::characterRect(int offset) const
+{
+    const QString all = shownText();
+    const QWidget *widget = textWidget();
+    if (!widget || offset < 0 || offset >= all.size())
+        return QRect();
+    const QFontMetrics metrics(widget->font());
+    const QRect line = widget->style()->itemTextRect(metrics, textArea(), Qt::AlignLeft | Qt::AlignVCenter,
+                                                     widget->isEnabled(), all);
+    const QPoint start(line.x() + metrics.horizontalAdvance(all.left(offset)), line.y());
+    return toAssistiveTechnology(widget, QRect(widget->mapToGlobal(start),
+                                               QSize(metrics.horizontalAdvance(all.mid(offset, 1)), line.height())));
 }
 
 QString ReadOnlyText::attributes(int, int *startOffset, int *endOffset) const
