@@ -21,7 +21,8 @@ class Screenshot:
     """The whole screen, from ImageMagick as a binary PPM."""
 
     def __init__(self):
-        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout
+        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+                              check=True, capture_output=True).stdout
         fields = data.split(maxsplit=4)
         if fields[0] != b"P6" or fields[3] != b"255":
             fail("the screenshot is no 8-bit PPM")
@@ -128,7 +129,8 @@ else:
     fail("Down never reached the CV row")
 cell_name = cell.name
 told = {"focused cell " + repr(cell_name): extents(cell), "choice": extents(choice)}
-window_relative = {"focused cell": extents(cell, pyatspi.WINDOW_COORDS), "choice": extents(choice, pyatspi.WINDOW_COORDS)}
+window_relative = {"focused cell": extents(cell, pyatspi.WINDOW_COORDS),
+                   "choice": extents(choice, pyatspi.WINDOW_COORDS)}
 # Right moves the focus on, so the cell shows its plain fill and neither it nor
 # the choice draws a focus indicator.
 key(RIGHT)

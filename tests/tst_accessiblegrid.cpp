@@ -374,7 +374,8 @@ void AccessibleGridTest::everythingLiesWhereItIsDrawn()
     if (object == "box" || object == "value" || object == "value character") {
         const QModelIndex index =
             table->model()->index(object == "box" ? 0 : 15, object == "box" ? 2 : object == "value" ? 5 : 4);
-        drawn = QRect(table->viewport()->mapToGlobal(table->visualRect(index).topLeft()), table->visualRect(index).size());
+        const QRect inViewport = table->visualRect(index);
+        drawn = QRect(table->viewport()->mapToGlobal(inViewport.topLeft()), inViewport.size());
         reader = cellAt(fixture, index.row(), index.column());
     } else if (object == "column header") {
         const QHeaderView *header = table->horizontalHeader();

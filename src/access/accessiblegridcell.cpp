@@ -65,10 +65,10 @@ QRect AccessibleGridHeader::rect() const
     const QHeaderView *header = orientation == Qt::Horizontal ? view->horizontalHeader() : view->verticalHeader();
     const QPoint origin = header->viewport()->mapToGlobal(QPoint(0, 0));
     const int start = header->sectionViewportPosition(section);
-    if (orientation == Qt::Horizontal)
-        return toAssistiveTechnology(view,
-                                     QRect(origin.x() + start, origin.y(), header->sectionSize(section), header->height()));
-    return toAssistiveTechnology(view, QRect(origin.x(), origin.y() + start, header->width(), header->sectionSize(section)));
+    const QRect place = orientation == Qt::Horizontal
+        ? QRect(origin.x() + start, origin.y(), header->sectionSize(section), header->height())
+        : QRect(origin.x(), origin.y() + start, header->width(), header->sectionSize(section));
+    return toAssistiveTechnology(view, place);
 }
 
 QAccessible::State AccessibleGridHeader::state() const
