@@ -1,34 +1,14 @@
 """Reads and ticks the grid over AT-SPI as a screen reader does, and waits for
 the announcements. Run by scripts/check-atspi, which starts the program on the
 sample list in a virtual X server with its own accessibility bus."""
+import os
 import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
 
-
-def fail(message):
-    sys.exit("error: " + message)
-
-
-def pump(seconds):
-    """Lets the events that have arrived reach their listeners."""
-    end = time.monotonic() + seconds
-    context = GLib.MainContext.default()
-    while time.monotonic() < end:
-        while context.iteration(False):
-            pass
-        time.sleep(0.02)
-
-
-def find_program(name):
-    for _ in range(200):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == name:
-                return app
-        time.sleep(0.1)
-    fail("the program never appeared on the AT-SPI bus")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "lib"))
+from atspi_client import fail, find_program, key, pump  # noqa: E402
 
 
 def expect(what, actual, wanted):
@@ -43,10 +23,6 @@ def states(accessible):
     return {name for name, state in [("checked", pyatspi.STATE_CHECKED), ("enabled", pyatspi.STATE_ENABLED),
                                      ("editable", pyatspi.STATE_EDITABLE)]
             if found.contains(state)}
-
-
-def key(keysym):
-    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
 
 
 # Screen readers read by character, word, sentence and line, at the caret and

@@ -4,11 +4,15 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QtTest>
 #include <private/qguiapplication_p.h>
+#include <private/qhighdpiscaling_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -71,6 +75,40 @@ QStringList stateNames(QAccessible::State state)
     return names;
 }
 
+// The platform name is what tells the program which bridge it talks to.
+struct PlatformNamed
+{
+    explicit PlatformNamed(const QString &name) : real(*QGuiApplicationPrivate::platform_name)
+    {
+        *QGuiApplicationPrivate::platform_name = name;
+    }
+    ~PlatformNamed() { *QGuiApplicationPrivate::platform_name = real; }
+    const QString real;
+};
+
+// The display's scale, as Xft.dpi or Windows' display settings give it; set
+// while no window exists.
+struct DisplayScaled
+{
+    explicit DisplayScaled(qreal factor) { QHighDpiScaling::setGlobalFactor(factor); }
+    ~DisplayScaled() { QHighDpiScaling::setGlobalFactor(1); }
+};
+
+QRect globalRect(const QWidget *widget)
+{
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+// Whether each edge of a place lies within a device pixel of where the scale
+// puts the edge of the device-independent place given.
+bool withinAPixel(const QRect &place, const QRect &independent, qreal scale)
+{
+    const qreal edges[] = {place.left() - independent.left() * scale, place.top() - independent.top() * scale,
+                           place.left() + place.width() - (independent.left() + independent.width()) * scale,
+                           place.top() + place.height() - (independent.top() + independent.height()) * scale};
+    return std::all_of(std::begin(edges), std::end(edges), [](qreal off) { return qAbs(off) <= 1; });
+}
+
 } // namespace
 
 class AccessibleGridTest : public QObject
@@ -91,7 +129,10 @@ private slots:
     void numberTextReadsInParts();
     void cellIsFocusedOnlyWhileTheGridIs();
     void enteringTheGridReadsTheCell();
-    void cellLiesWhereTheViewDrawsIt();
+    void everythingLiesWhereItIsDrawn_data();
+    void everythingLiesWhereItIsDrawn();
+    void charactersLieOverTheirInk_data();
+    void charactersLieOverTheirInk();
     void newCellsNeverTakeTheIdOfAClosedEditor();
     void boxActionTicksTheBoxAndTheValueFollows();
     void changesAreAnnounced_data();
@@ -212,16 +253,7 @@ void AccessibleGridTest::overAtSpiTheChoiceIsLabelledDecodertyp()
 {
     WindowFixture fixture(decoders);
     QVERIFY(fixture.showAndChoose(1));
-    // The platform name is what tells the program that AT-SPI is its bridge.
-    struct PlatformNamed
-    {
-        explicit PlatformNamed(const QString &name) : real(*QGuiApplicationPrivate::platform_name)
-        {
-            *QGuiApplicationPrivate::platform_name = name;
-        }
-        ~PlatformNamed() { *QGuiApplicationPrivate::platform_name = real; }
-        const QString real;
-    } onX11(QStringLiteral("xcb"));
+    const PlatformNamed onX11(QStringLiteral("xcb"));
     QAccessibleInterface *choice = QAccessible::queryAccessibleInterface(fixture.comboBox());
     QCOMPARE(choice->text(QAccessible::Name), QStringLiteral("Gemischt"));
     const auto labels = choice->relations(QAccessible::AllRelations);
@@ -300,15 +332,136 @@ void AccessibleGridTest::enteringTheGridReadsTheCell()
     QVERIFY(focusReads.contains(QStringLiteral("Funktionszuordnung")));
 }
 
-// Screen readers and magnifiers follow a cell by its place on the screen.
-void AccessibleGridTest::cellLiesWhereTheViewDrawsIt()
+void AccessibleGridTest::everythingLiesWhereItIsDrawn_data()
 {
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<qreal>("converted"); // device pixels per device-independent one in the answer
+    QTest::addColumn<QString>("object");
+    const char *objects[] = {"box",          "value",          "column header", "row header",
+                             "grid",         "choice",         "value editor",  "editor character",
+                             "value character", "choice character"};
+    // AT-SPI hands places on as they come; UI Automation converts them itself.
+    for (const qreal scale : {1.0, 1.5, 2.0}) {
+        for (const char *object : objects) {
+            QTest::addRow("%s at %g x over AT-SPI", object, scale) << "xcb" << scale << scale << object;
+            QTest::addRow("%s at %g x on Windows", object, scale) << "windows" << scale << 1.0 << object;
+        }
+    }
+}
+
+// Screen readers and magnifiers follow a thing by its place on the screen,
+// which must be where it is drawn, in the pixels the bridge counts. A point
+// they ask about finds the thing again.
+void AccessibleGridTest::everythingLiesWhereItIsDrawn()
+{
+    QFETCH(QString, platform);
+    QFETCH(qreal, scale);
+    QFETCH(qreal, converted);
+    QFETCH(QString, object);
+    const DisplayScaled display(scale);
     WindowFixture fixture(decoders);
     QVERIFY(fixture.showAndChoose(1));
+    // Half a device pixel off at 150 %, where rounding shows.
+    fixture.window().move(37, 23);
     QTableWidget *table = fixture.table();
-    const QRect drawn = table->visualRect(table->model()->index(15, 5));
-    QCOMPARE(cellAt(fixture, 15, 5)->rect(),
-             QRect(table->viewport()->mapToGlobal(drawn.topLeft()), drawn.size()));
+    // The row labels take their width once the new rows are laid out.
+    QTRY_VERIFY(table->verticalHeader()->width() > 0);
+    QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(table);
+    QAccessibleInterface *reader = nullptr;
+    QRect drawn;
+    const bool character = object.endsWith("character");
+    if (object == "box" || object == "value" || object == "value character") {
+        const QModelIndex index =
+            table->model()->index(object == "box" ? 0 : 15, object == "box" ? 2 : object == "value" ? 5 : 4);
+        const QRect inViewport = table->visualRect(index);
+        drawn = QRect(table->viewport()->mapToGlobal(inViewport.topLeft()), inViewport.size());
+        reader = cellAt(fixture, index.row(), index.column());
+    } else if (object == "column header") {
+        const QHeaderView *header = table->horizontalHeader();
+        drawn = QRect(header->viewport()->mapToGlobal(QPoint(header->sectionViewportPosition(3), 0)),
+                      QSize(header->sectionSize(3), header->height()));
+        reader = grid->child(4);
+    } else if (object == "row header") {
+        const QHeaderView *header = table->verticalHeader();
+        drawn = QRect(header->viewport()->mapToGlobal(QPoint(0, header->sectionViewportPosition(14))),
+                      QSize(header->width(), header->sectionSize(14)));
+        reader = grid->child(15 * 15);
+    } else if (object == "grid" || object.startsWith("choice")) {
+        QWidget *widget = object == "grid" ? static_cast<QWidget *>(table) : fixture.comboBox();
+        drawn = globalRect(widget);
+        reader = QAccessible::queryAccessibleInterface(widget);
+    } else {
+        table->setFocus();
+        table->setCurrentCell(15, 4);
+        QTest::keyClick(table, Qt::Key_F2);
+        QWidget *editor = QApplication::focusWidget();
+        QVERIFY(qobject_cast<QLineEdit *>(editor));
+        reader = QAccessible::queryAccessibleInterface(editor);
+        drawn = globalRect(editor);
+    }
+    QVERIFY(reader);
+    const PlatformNamed bridge(platform);
+    if (character) {
+        // Where the characters lie is checked without the bridge, and against
+        // the screen in charactersLieOverTheirInk.
+        QTRY_VERIFY(reader->textInterface()->characterCount() >= 3);
+        const PlatformNamed unconverted(QStringLiteral("offscreen"));
+        drawn = reader->textInterface()->characterRect(1);
+    }
+    const QRect told = character ? reader->textInterface()->characterRect(1) : reader->rect();
+    QVERIFY2(withinAPixel(told, drawn, converted),
+             qPrintable(QStringLiteral("told (%1,%2 %3x%4), drawn (%5,%6 %7x%8) x %9")
+                            .arg(told.x()).arg(told.y()).arg(told.width()).arg(told.height())
+                            .arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height()).arg(converted)));
+    if (object == "box" || object == "value")
+        QCOMPARE(grid->childAt(told.center().x(), told.center().y()), reader);
+    if (object == "editor character")
+        QCOMPARE(reader->textInterface()->offsetAtPoint(told.center()), 1);
+}
+
+void AccessibleGridTest::charactersLieOverTheirInk_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("the chosen type") << "choice";
+    QTest::newRow("a value") << "value";
+}
+
+// Magnifiers follow the caret to the character it stands at: a text's
+// characters together cover what the screen shows of it, and little more.
+void AccessibleGridTest::charactersLieOverTheirInk()
+{
+    QFETCH(QString, where);
+    WindowFixture fixture(decoders);
+    QVERIFY(fixture.showAndChoose(1));
+    const bool choice = where == "choice";
+    QWidget *drawnIn = choice ? static_cast<QWidget *>(fixture.comboBox()) : fixture.table()->viewport();
+    QAccessibleTextInterface *text =
+        (choice ? QAccessible::queryAccessibleInterface(fixture.comboBox()) : cellAt(fixture, 15, 4))->textInterface();
+    QCOMPARE(text->text(0, -1), choice ? QStringLiteral("Gemischt") : QStringLiteral("255"));
+    QRect told;
+    for (int k = 0; k < text->characterCount(); ++k) {
+        QVERIFY(text->characterRect(k).isValid());
+        told |= text->characterRect(k);
+    }
+    QVERIFY(!text->characterRect(text->characterCount()).isValid());
+    told.moveTopLeft(drawnIn->mapFromGlobal(told.topLeft()));
+    // The text is black; frames, grid lines and backgrounds are light, the CV row blue.
+    const QImage image = drawnIn->grab().toImage();
+    QRect ink;
+    const QRect near = told.adjusted(-4, -4, 4, 4) & image.rect();
+    for (int y = near.top(); y <= near.bottom(); ++y) {
+        for (int x = near.left(); x <= near.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qGray(pixel) < 128 && qAbs(qRed(pixel) - qBlue(pixel)) < 48)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    const QString places = QStringLiteral("ink (%1,%2 %3x%4), told (%5,%6 %7x%8)")
+                               .arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())
+                               .arg(told.x()).arg(told.y()).arg(told.width()).arg(told.height());
+    QVERIFY2(ink.isValid() && told.contains(ink), qPrintable(places));
+    QVERIFY2(ink.left() - told.left() <= 2 && told.right() - ink.right() <= 2, qPrintable(places));
 }
 
 // Screen readers cache what they learnt of an id: a cell under the id of a

@@ -53,13 +53,14 @@ await_file() {
     fail "$2 did not start: $(cat "$work/helpers.log")"
 }
 
+# Argument: the screen's size and depth (default 1024x768x24).
 start_session() {
     guard_session
     export XDG_RUNTIME_DIR=$work/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     # Without -noreset the server drops the accessibility bus's address when the
     # bus launcher closes its display, and the program never finds the bus.
-    helper Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>>"$work/helpers.log"
+    helper Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${1:-1024x768x24}" 3>"$work/display" 2>>"$work/helpers.log"
     await_file "$work/display" "Xvfb"
     export DISPLAY=:$(cat "$work/display")
 

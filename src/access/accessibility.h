@@ -7,6 +7,7 @@
 class QComboBox;
 class QMainWindow;
 class QTableView;
+class QWidget;
 
 // What keyboard and screen-reader users meet in the window, room by room:
 //   accessiblechoice.h   the decoder-type choice
@@ -24,6 +25,15 @@ void installAccessibleInterfaces();
 // Tab moves between the decoder-type choice and the grid, the arrow keys
 // inside the grid, and every box, value and bar of the window says what it is.
 void makeAccessible(QMainWindow *window, QComboBox *choice, QTableView *grid);
+
+// Where assistive technology is told a thing lies, and where it points. The
+// window measures in device-independent pixels; AT-SPI hands a place on as it
+// is, but magnifiers count the X server's pixels, which the display's scale
+// multiplies. UI Automation converts it itself. Every place our interfaces
+// give or take on the screen passes through these two, with the widget it is
+// drawn in.
+QRect toAssistiveTechnology(const QWidget *widget, const QRect &rect);
+QPoint fromAssistiveTechnology(const QWidget *widget, const QPoint &point);
 
 // An accessible thing that is no widget and has no children, no place on the
 // screen and no text anyone may set: what remains is its name, role, state

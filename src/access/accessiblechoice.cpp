@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace {
 
@@ -50,6 +52,11 @@ AccessibleChoice::AccessibleChoice(QComboBox *choice)
 AccessibleChoice::~AccessibleChoice()
 {
     QAccessible::deleteAccessibleInterface(labelId);
+}
+
+QRect AccessibleChoice::rect() const
+{
+    return toAssistiveTechnology(choice(), QAccessibleWidget::rect());
 }
 
 QAccessibleInterface *AccessibleChoice::child(int index) const
@@ -125,4 +132,17 @@ int AccessibleChoice::cursorPosition() const
 QString AccessibleChoice::shownText() const
 {
     return choice()->currentText();
+}
+
+// The style draws the chosen entry in the edit field, a pixel in from each side.
+QRect AccessibleChoice::textArea() const
+{
+    QStyleOptionComboBox option;
+    option.initFrom(choice());
+    option.editable = choice()->isEditable();
+    option.frame = choice()->hasFrame();
+    option.currentText = choice()->currentText();
+    return choice()->style()
+        ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, choice())
+        .adjusted(1, 0, -1, 0);
 }

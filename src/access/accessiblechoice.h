@@ -18,6 +18,7 @@ public:
     explicit AccessibleChoice(QComboBox *choice);
     ~AccessibleChoice() override;
 
+    QRect rect() const override;
     // One child: the list of entries, as the toolkit describes it.
     QAccessibleInterface *child(int index) const override;
     int childCount() const override { return 1; }
@@ -35,6 +36,8 @@ public:
 
 protected:
     QString shownText() const override;
+    const QWidget *textWidget() const override { return choice(); }
+    QRect textArea() const override;
 
 private:
     QComboBox *choice() const { return static_cast<QComboBox *>(widget()); }

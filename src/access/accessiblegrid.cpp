@@ -42,7 +42,8 @@ QAccessible::Id registerWithFreshId(QAccessibleInterface *iface)
 
 QAccessibleInterface *AccessibleGrid::childAt(int x, int y) const
 {
-    const QModelIndex index = view()->indexAt(view()->viewport()->mapFromGlobal(QPoint(x, y)));
+    const QPoint point = fromAssistiveTechnology(view(), QPoint(x, y));
+    const QModelIndex index = view()->indexAt(view()->viewport()->mapFromGlobal(point));
     return index.isValid() ? cellChild(index) : nullptr;
 }
 

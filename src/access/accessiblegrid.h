@@ -47,6 +47,7 @@ public:
     explicit AccessibleGrid(QTableView *view) : QAccessibleWidget(view, QAccessible::Table) {}
     ~AccessibleGrid() override { forgetChildren(); }
 
+    QRect rect() const override { return toAssistiveTechnology(widget(), QAccessibleWidget::rect()); }
     QAccessibleInterface *childAt(int x, int y) const override;
     QAccessibleInterface *focusChild() const override;
     int childCount() const override { return (rowCount() + 1) * (columnCount() + 1); }
@@ -157,6 +158,8 @@ public:
 
 protected:
     QString shownText() const override { return isValid() ? index.data(Qt::DisplayRole).toString() : QString(); }
+    const QWidget *textWidget() const override { return view ? view->viewport() : nullptr; }
+    QRect textArea() const override;
 
 private:
     bool isBox() const { return isValid() && cellKind(index) == CellKind::Box; }

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 namespace {
 
@@ -63,9 +65,10 @@ QRect AccessibleGridHeader::rect() const
     const QHeaderView *header = orientation == Qt::Horizontal ? view->horizontalHeader() : view->verticalHeader();
     const QPoint origin = header->viewport()->mapToGlobal(QPoint(0, 0));
     const int start = header->sectionViewportPosition(section);
-    if (orientation == Qt::Horizontal)
-        return QRect(origin.x() + start, origin.y(), header->sectionSize(section), header->height());
-    return QRect(origin.x(), origin.y() + start, header->width(), header->sectionSize(section));
+    const QRect place = orientation == Qt::Horizontal
+        ? QRect(origin.x() + start, origin.y(), header->sectionSize(section), header->height())
+        : QRect(origin.x(), origin.y() + start, header->width(), header->sectionSize(section));
+    return toAssistiveTechnology(view, place);
 }
 
 QAccessible::State AccessibleGridHeader::state() const
@@ -92,7 +95,23 @@ QRect AccessibleGridCell::rect() const
     if (!isValid())
         return QRect();
     const QRect inViewport = view->visualRect(index);
-    return QRect(view->viewport()->mapToGlobal(inViewport.topLeft()), inViewport.size());
+    return toAssistiveTechnology(view, QRect(view->viewport()->mapToGlobal(inViewport.topLeft()), inViewport.size()));
+}
+
+// The item style draws a cell's text in its text area, a focus frame's margin
+// and a pixel in from each side.
+QRect AccessibleGridCell::textArea() const
+{
+    if (!isValid())
+        return QRect();
+    QStyleOptionViewItem option;
+    option.initFrom(view->viewport());
+    option.rect = view->visualRect(index);
+    option.text = shownText();
+    option.features = QStyleOptionViewItem::HasDisplay;
+    const QStyle *style = view->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    return style->subElementRect(QStyle::SE_ItemViewItemText, &option, view).adjusted(margin, 0, -margin, 0);
 }
 
 // A number cell is a text of its own: as a plain table cell, screen readers

@@ -1,7 +1,10 @@
 #include "accessibletext.h"
 
+#include "accessibility.h"
+
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTextBoundaryFinder>
 #include <QValidator>
 
@@ -113,6 +116,20 @@ QString ReadOnlyText::text(int startOffset, int endOffset) const
     return textPart(shownText(), startOffset, endOffset);
 }
 
+QRect ReadOnlyText::characterRect(int offset) const
+{
+    const QString all = shownText();
+    const QWidget *widget = textWidget();
+    if (!widget || offset < 0 || offset >= all.size())
+        return QRect();
+    const QFontMetrics metrics(widget->font());
+    const QRect line = widget->style()->itemTextRect(metrics, textArea(), Qt::AlignLeft | Qt::AlignVCenter,
+                                                     widget->isEnabled(), all);
+    const QPoint start(line.x() + metrics.horizontalAdvance(all.left(offset)), line.y());
+    return toAssistiveTechnology(widget, QRect(widget->mapToGlobal(start),
+                                               QSize(metrics.horizontalAdvance(all.mid(offset, 1)), line.height())));
+}
+
 QString ReadOnlyText::attributes(int, int *startOffset, int *endOffset) const
 {
     *startOffset = 0;
@@ -130,6 +147,11 @@ AccessibleLineEdit::AccessibleLineEdit(QLineEdit *edit)
 QLineEdit *AccessibleLineEdit::edit() const
 {
     return static_cast<QLineEdit *>(widget());
+}
+
+QRect AccessibleLineEdit::rect() const
+{
+    return toAssistiveTechnology(edit(), QAccessibleWidget::rect());
 }
 
 QString AccessibleLineEdit::shownText() const
@@ -246,13 +268,13 @@ QRect AccessibleLineEdit::characterRect(int offset) const
     const QString all = shownText();
     const int x = caret.x() + caret.width() / 2 + metrics.horizontalAdvance(all.left(offset))
         - metrics.horizontalAdvance(all.left(edit()->cursorPosition()));
-    return QRect(edit()->mapToGlobal(QPoint(x, caret.y())),
-                 QSize(metrics.horizontalAdvance(character), metrics.height()));
+    return toAssistiveTechnology(edit(), QRect(edit()->mapToGlobal(QPoint(x, caret.y())),
+                                               QSize(metrics.horizontalAdvance(character), metrics.height())));
 }
 
 int AccessibleLineEdit::offsetAtPoint(const QPoint &point) const
 {
-    return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
+    return edit()->cursorPositionAt(edit()->mapFromGlobal(fromAssistiveTechnology(edit(), point)));
 }
 
 void AccessibleLineEdit::scrollToSubstring(int startIndex, int endIndex)

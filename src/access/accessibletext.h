@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 
 class QLineEdit;
+class QWidget;
 
 // A piece of a text, from start up to end; both -1 where there is none.
 struct TextSpan
@@ -57,13 +58,18 @@ public:
     void setCursorPosition(int) override {}
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override { return shownText().size(); }
-    QRect characterRect(int) const override { return QRect(); }
+    QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint &) const override { return -1; }
     void scrollToSubstring(int, int) override {}
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
 protected:
     virtual QString shownText() const = 0;
+    // The widget the text is drawn in, and the area within it where its style
+    // draws the text, from the left and centred, as both the choice and the
+    // grid's cells draw theirs. Magnifiers follow the caret there.
+    virtual const QWidget *textWidget() const = 0;
+    virtual QRect textArea() const = 0;
 };
 
 // The value editor as screen readers see it, on the line edit's public
@@ -73,6 +79,7 @@ class AccessibleLineEdit : public QAccessibleWidget, public SpannedText, public 
 public:
     explicit AccessibleLineEdit(QLineEdit *edit);
 
+    QRect rect() const override;
     using SpannedText::text;
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text t, const QString &text) override;
