@@ -192,6 +192,8 @@ void CheckerTest::eachTrapGivesItsFinding_data()
     row("output name", "i1 = \"Licht vorwärts\"", 0, None, "");
     row("leading zero in the output number", "i01 = \"X\"", 0, None, "");
     row("empty output name", "i3 = \"\"", 0, None, "");
+    row("double quotes inside the name", "i3 = \"Rauch \"Dampf\"\"", 0, None, "");
+    row("a double quote as the name", "i3 = \"\"\"", 0, None, "");
     row("no blank after the output number", "i1\"Name\"", 3, Ignored, "a blank must follow the output number");
     row("equals sign right after the output number", "i1= \"x\"", 3, Ignored,
         "a blank must follow the output number");
