@@ -135,7 +135,8 @@ void MainWindow::copyTypeOnShow()
     for (int column = 0; column < CvCount; ++column)
         shown.cvValues[column] = listValue(boxesValue(ui->tableWidget, column), locked[column]);
     QGuiApplication::clipboard()->setText(definitionLines(shown));
-    notice->show(QCoreApplication::translate("MainWindow", "Decodertyp „%1“ als Zeilen für decoders.ini kopiert.").arg(shown.name));
+    notice->show(QCoreApplication::translate("MainWindow", "Decodertyp „%1“ als Zeilen für decoders.ini kopiert.")
+                     .arg(shown.name));
 }
 
 void MainWindow::pasteValues()

@@ -29,11 +29,11 @@ struct PastedValue
 struct PasteProblem
 {
     enum Kind {
-        NotANumber,  // a list value or a number of the run that is no whole decimal number
-        NoSuchCv,    // a CV other than 33 to 46
-        LockedCv,    // the column is locked; its number, if any, stays unused
+        NotANumber,   // a value that is no whole decimal number
+        NoSuchCv,     // a CV other than 33 to 46
+        LockedCv,     // the column is locked; its value stays unused
         NoColumnLeft, // numbers of the run beyond the last column
-        OutOfRange,  // applied as typed, but not 0 to 255
+        OutOfRange,   // applied as typed, but not 0 to 255
     };
     Kind kind = NotANumber;
     QString cv;   // the CV's number as written, where one is named
