@@ -14,10 +14,14 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
-// What stands between the numbers of a spreadsheet's row or column, or between list entries.
+// What stands between the numbers of a spreadsheet's row or column, or
+// between list entries. ASCII is told apart here: a paste may be megabytes.
 bool isSeparator(QChar c)
 {
-    return c.isSpace() || c == QLatin1Char(',') || c == QLatin1Char(';');
+    const ushort u = c.unicode();
+    if (u < 0x80)
+        return u == ' ' || (u >= '\t' && u <= '\r') || u == ',' || u == ';';
+    return c.isSpace();
 }
 
 bool isLineEnd(QChar c)
@@ -109,7 +113,11 @@ private:
 // "CV", in either case, as a word of its own, followed by a number, blanks allowed between.
 bool startsCvMention(const QString &text, int at, int end)
 {
-    if (at + 2 >= end || text.at(at).toLower() != QLatin1Char('c') || text.at(at + 1).toLower() != QLatin1Char('v'))
+    const ushort first = text.at(at).unicode();
+    if ((first != 'c' && first != 'C') || at + 2 >= end)
+        return false;
+    const ushort second = text.at(at + 1).unicode();
+    if (second != 'v' && second != 'V')
         return false;
     if (at > 0 && text.at(at - 1).isLetterOrNumber())
         return false;
@@ -180,7 +188,6 @@ void readList(const QString &text, Collector &collector)
 void readRun(const QString &text, int startColumn, Collector &collector)
 {
     int column = startColumn;
-    QStringRef firstLeftOver;
     for (int k = 0; k < text.size();) {
         while (k < text.size() && isSeparator(text.at(k)))
             ++k;
@@ -191,15 +198,12 @@ void readRun(const QString &text, int startColumn, Collector &collector)
             break;
         const QStringRef number(&text, start, k - start);
         if (column >= CvCount) {
-            if (firstLeftOver.isNull())
-                firstLeftOver = number;
-            continue;
+            collector.problem(PasteProblem::NoColumnLeft, QString(), number);
+            return;
         }
         collector.offer(column, QString::number(FirstCv + column), number);
         ++column;
     }
-    if (!firstLeftOver.isNull())
-        collector.problem(PasteProblem::NoColumnLeft, QString(), firstLeftOver);
 }
 
 bool mentionsCv(const QString &text)
