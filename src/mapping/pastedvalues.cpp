@@ -206,10 +206,14 @@ void readRun(const QString &text, int startColumn, Collector &collector)
     }
 }
 
+// Looks at every character of what may be megabytes: a C is rare enough to
+// be the only one looked at closer.
 bool mentionsCv(const QString &text)
 {
-    for (int k = 0; k < text.size(); ++k) {
-        if (startsCvMention(text, k, text.size()))
+    const QChar *const begin = text.constData();
+    const QChar *const end = begin + text.size();
+    for (const QChar *c = begin; c != end; ++c) {
+        if ((c->unicode() | 0x20) == 'c' && startsCvMention(text, int(c - begin), text.size()))
             return true;
     }
     return false;
