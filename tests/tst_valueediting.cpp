@@ -1,6 +1,7 @@
 #include "checkersupport.h"
 #include "gridshape.h"
 #include "mistypedlists.h"
+#include "pastedvalues.h"
 #include "windowfixture.h"
 
 #include <QAction>
@@ -104,6 +105,8 @@ class ValueEditingTest : public QObject
 
 private slots:
     void initTestCase() { dropDebugMessages(); }
+    void pasteReaderAlone_data();
+    void pasteReaderAlone();
     void pasteAppliesWhatItCanAndSaysWhat_data();
     void pasteAppliesWhatItCanAndSaysWhat();
     void pastedValueTicksTheBoxesAsTypingDoes();
@@ -120,6 +123,41 @@ private slots:
     void valueEditorKeepsItsKeys();
     void windowStaysAsItWasUntilUsed();
 };
+
+// The reader without the window: columns and texts it hands on, and how many problems it counts.
+void ValueEditingTest::pasteReaderAlone_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("startColumn");
+    QTest::addColumn<QStringList>("values"); // column=text
+    QTest::addColumn<int>("problems");       // named and unnamed
+
+    QTest::newRow("list, no column locked") << "CV46 = 1, CV33 = +2" << 5 << QStringList{"0=+2", "13=1"} << 0;
+    QTest::newRow("run from the last column") << "7 8" << 13 << QStringList{"13=7"} << 1;
+    QTest::newRow("run starting beyond the grid") << "7" << 20 << QStringList{} << 1;
+    // No CV named: a run, whose words take their places as a spreadsheet's cells would.
+    QTest::newRow("a word with CV inside names no CV") << "ACV33 = 1" << 0 << QStringList{"2=1"} << 2;
+    QTest::newRow("CV with a letter after its number") << "CV33a = 1" << 0 << QStringList{} << 1;
+    QTest::newRow("output and header lines are passed over") << "[CV33 = 1]\ni1 = \"CV34 = 2\"\nCV35 = 3" << 0
+                                                             << QStringList{"2=3"} << 0;
+    QTest::newRow("CV number with leading zero") << "CV033 = 4" << 0 << QStringList{"0=4"} << 0;
+    QTest::newRow("many problems, three named") << "x x x x x x" << 0 << QStringList{} << 6;
+}
+
+void ValueEditingTest::pasteReaderAlone()
+{
+    QFETCH(QString, text);
+    QFETCH(int, startColumn);
+    QFETCH(QStringList, values);
+    QFETCH(int, problems);
+    const PastedValues pasted = readPastedValues(text, startColumn, {});
+    QStringList read;
+    for (const PastedValue &value : pasted.values)
+        read.append(QStringLiteral("%1=%2").arg(value.column).arg(value.text));
+    QCOMPARE(read, values);
+    QCOMPARE(pasted.problems.size() + pasted.unlistedProblems, problems);
+    QVERIFY(pasted.problems.size() <= 3);
+}
 
 void ValueEditingTest::pasteAppliesWhatItCanAndSaysWhat_data()
 {
@@ -308,17 +346,20 @@ void ValueEditingTest::copyWithoutATypeSaysSo()
 void ValueEditingTest::copyReadsBackAsTheSameType_data()
 {
     QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<bool>("clean"); // the checker finds nothing in each copy
     QFile sample(QStringLiteral(FM_SAMPLE_FILE));
     QVERIFY(sample.open(QIODevice::ReadOnly));
-    QTest::newRow("the sample list") << sample.readAll();
-    QTest::newRow("hostile names") << hostileNames;
+    QTest::newRow("the sample list") << sample.readAll() << true;
+    QTest::newRow("hostile names") << hostileNames << true;
+    // CV35 is locked with no box ticked: copied as -256, which the checker names.
     QTest::newRow("a NUL in names, and values beyond a byte")
-        << QByteArray("[A\0B]\ni1 = \"x\0y\"\nCV33 = 1\0\nCV34 = 99999999999\nCV35 = -2147483648\n", 71);
-    QTest::newRow("a locked column with no box ticked") << QByteArray("[Dunkel]\nCV40 = -256\n");
+        << QByteArray("[A\0B]\ni1 = \"x\0y\"\nCV33 = 1\0\nCV34 = 99999999999\nCV35 = -2147483648\n", 71) << false;
+    // -256 is the one value that keeps such a column locked and clear; the checker names it.
+    QTest::newRow("a locked column with no box ticked") << QByteArray("[Dunkel]\nCV40 = -256\n") << false;
     QRandomGenerator random(30);
     for (int k = 0; k < 3; ++k)
         QTest::newRow(qPrintable(QStringLiteral("mistyped list %1").arg(k)))
-            << mistypedList(random).join(QLatin1Char('\n')).toUtf8();
+            << mistypedList(random).join(QLatin1Char('\n')).toUtf8() << false;
 }
 
 // Every type of the list, copied, read back by the reader and shown: the
@@ -326,6 +367,7 @@ void ValueEditingTest::copyReadsBackAsTheSameType_data()
 void ValueEditingTest::copyReadsBackAsTheSameType()
 {
     QFETCH(QByteArray, list);
+    QFETCH(bool, clean);
     WindowFixture fixture(list);
     QVERIFY(fixture.showAndChoose(0));
     for (int index = 1; index < fixture.comboBox()->count(); ++index) {
@@ -333,6 +375,8 @@ void ValueEditingTest::copyReadsBackAsTheSameType()
         const QByteArray text = copied(fixture).toUtf8();
         const QVector<DecoderType> readBack = shownTypes(text);
         QCOMPARE(readBack.size(), 1);
+        if (clean)
+            QCOMPARE(checkList(text).findings.size(), 0);
         WindowFixture again(text);
         again.choose(1);
         QCOMPARE(shownType(again), shownType(fixture));
@@ -422,6 +466,14 @@ void ValueEditingTest::menuOffersWhatCanBeDone()
     QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 4 0 0 12 0 0 0 0 0 0 0 0"));
     menu = openMenu(fixture);
     QVERIFY(menu->actions().first()->isEnabled());
+    closeMenu(menu);
+    // The right mouse button opens it where it is pressed.
+    const QPoint cell = fixture.table()->visualItemRect(fixture.cell(0, 2)).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, cell, fixture.table()->viewport()->mapToGlobal(cell));
+    QApplication::sendEvent(fixture.table()->viewport(), &click);
+    menu = fixture.table()->findChild<QMenu *>(QStringLiteral("gridMenu"));
+    QVERIFY(menu && menu->isVisible());
+    QCOMPARE(menu->pos(), fixture.table()->viewport()->mapToGlobal(cell));
     closeMenu(menu);
 }
 
