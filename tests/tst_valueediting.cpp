@@ -491,6 +491,8 @@ void ValueEditingTest::valueEditorKeepsItsKeys()
     QCOMPARE(editor->text(), QStringLiteral("77"));
     QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(editor->text(), QStringLiteral("0"));
+    QTest::keyClick(editor, Qt::Key_F10, Qt::ShiftModifier);
+    QVERIFY(!fixture.table()->findChild<QMenu *>(QStringLiteral("gridMenu")));
     QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 0 0 0 12 0 0 0 0 0 0 0 0"));
     QVERIFY(statusMessage(fixture).isEmpty());

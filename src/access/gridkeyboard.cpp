@@ -111,8 +111,9 @@ bool GridKeyboard::eventFilter(QObject *watched, QEvent *event)
 bool GridKeyboard::handleKey(const QKeyEvent *key)
 {
     // Shift+F10 opens the grid's menu as the Menu key does, which the toolkit
-    // does not do for it on every platform.
-    if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+    // does not do for it on every platform; not from the value editor, whose
+    // keys reach the grid when the editor leaves them.
+    if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier && view->hasFocus()) {
         QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), view->mapToGlobal(QPoint()));
         QCoreApplication::sendEvent(view, &menu);
         return true;
