@@ -33,6 +33,13 @@ const QByteArray hostileNames = "[  Lok [alt] (2)  ]\n"
                                 "CV40 = -300\n"
                                 "CV41 = 300\n";
 
+// The whole literal, NUL bytes included.
+template<int N>
+QByteArray bytes(const char (&literal)[N])
+{
+    return QByteArray(literal, N - 1);
+}
+
 QString valuesOnShow(const WindowFixture &fixture)
 {
     QStringList texts;
@@ -353,7 +360,7 @@ void ValueEditingTest::copyReadsBackAsTheSameType_data()
     QTest::newRow("hostile names") << hostileNames << true;
     // CV35 is locked with no box ticked: copied as -256, which the checker names.
     QTest::newRow("a NUL in names, and values beyond a byte")
-        << QByteArray("[A\0B]\ni1 = \"x\0y\"\nCV33 = 1\0\nCV34 = 99999999999\nCV35 = -2147483648\n", 71) << false;
+        << bytes("[A\0B]\ni1 = \"x\0y\"\nCV33 = 1\0\nCV34 = 99999999999\nCV35 = -2147483648\n") << false;
     // -256 is the one value that keeps such a column locked and clear; the checker names it.
     QTest::newRow("a locked column with no box ticked") << QByteArray("[Dunkel]\nCV40 = -256\n") << false;
     QRandomGenerator random(30);
