@@ -80,6 +80,9 @@ void printWindowTable(const WindowTimes &times)
                    choosing.time <= 4 * choosing.floor && choosing.time < 1e6);
     printWindowRow("ticking a box until the value follows", times.ticking, "< 50 us", times.ticking.time < 50e3);
     printWindowRow("typing a value until the boxes follow", times.typing, "< 50 us", times.typing.time < 50e3);
+    printWindowRow("pasting 14 values until the boxes follow", times.pastingValues, "< 1 ms",
+                   times.pastingValues.time < 1e6);
+    printWindowRow("pasting 10 MB of numbers", times.pastingText, "< 100 ms", times.pastingText.time < 100e6);
 }
 
 void printLoadingTable(const std::vector<LoadingRun> &runs)

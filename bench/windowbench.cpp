@@ -4,6 +4,9 @@
 #include "floorwidgets.h"
 #include "mainwindow.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -109,6 +112,57 @@ void measureEditing(WindowTimes &times)
     }, [&] { first = !first; settleEvents(); });
 }
 
+// A paste through the window's action, undone between runs so that each one
+// changes the grid alike.
+double timePaste(MainWindow &window, QTableWidget *table, const QString &text, int repetitions)
+{
+    auto *paste = window.findChild<QAction *>(QStringLiteral("pasteAction"));
+    auto *undo = window.findChild<QAction *>(QStringLiteral("undoAction"));
+    if (!paste || !undo)
+        fail("the window has no paste or undo action");
+    QApplication::clipboard()->setText(text);
+    return medianTime(repetitions, [&] { paste->trigger(); }, [&] {
+        for (int column = 0; column < GridColumns; ++column) {
+            if (!inStep(table, column))
+                fail("pasting left a column out of step");
+        }
+        undo->trigger();
+        settleEvents();
+    });
+}
+
+// Fourteen values as a forum post gives them, and 10 MB of a spreadsheet's
+// numbers; floors: the same fourteen values typed, and the text scanned once.
+void measurePasting(WindowTimes &times)
+{
+    MainWindow window;
+    showUntilPainted(&window);
+    auto *combo = window.findChild<QComboBox *>(QStringLiteral("comboBox"));
+    auto *table = window.findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+    combo->setCurrentIndex(1);
+    table->setCurrentCell(GridRows - 1, 0);
+    settleEvents();
+    QStringList lines;
+    for (int column = 0; column < GridColumns; ++column)
+        lines.append(QStringLiteral("CV%1 = %2").arg(33 + column).arg(255 - column));
+    times.pastingValues.time = timePaste(window, table, lines.join(QStringLiteral(", ")), 201);
+    bool first = true;
+    times.pastingValues.floor = medianTime(201, [&] {
+        for (int column = 0; column < GridColumns; ++column)
+            table->item(GridRows - 1, column)->setData(Qt::EditRole, QString::number(first ? 255 - column : column));
+    }, [&] { first = !first; settleEvents(); });
+
+    QString numbers;
+    while (numbers.size() < 10 * 1000 * 1000)
+        numbers += QStringLiteral("255\t");
+    times.pastingText.time = timePaste(window, table, numbers, 11);
+    int tabs = 0;
+    times.pastingText.floor = medianTime(11, [&] { tabs = numbers.count(QLatin1Char('\t')); }, [&] {
+        if (tabs == 0)
+            fail("the text holds no numbers");
+    });
+}
+
 } // namespace
 
 WindowTimes measureWindow(const QString &listDirectory)
@@ -119,6 +173,8 @@ WindowTimes measureWindow(const QString &listDirectory)
     times.startUp = measureStartUp();
     progress("choosing a decoder type, ticking a box, typing a value");
     measureEditing(times);
+    progress("pasting 14 values and a 10 MB text");
+    measurePasting(times);
     return times;
 }
 

@@ -1,5 +1,5 @@
 // The window as the user meets it: starting up, choosing a decoder type,
-// ticking a box, typing a value -- each timed next to its floor.
+// ticking a box, typing a value, pasting values -- each timed next to its floor.
 #pragma once
 
 #include "timing.h"
@@ -14,6 +14,8 @@ struct WindowTimes
     TimeAndFloor choosing;
     TimeAndFloor ticking;
     TimeAndFloor typing;
+    TimeAndFloor pastingValues;
+    TimeAndFloor pastingText;
 };
 
 // Times the window on the decoder list in `listDirectory`, which becomes

@@ -2,14 +2,19 @@
 // and aborts when a result breaks what the rest of the program relies on or
 // differs from a plain restatement of the file rules below. The list checker
 // reads the same bytes: its findings must point into the file, and its
-// listing of the decoder types must read back to the same types.
+// listing of the decoder types must read back to the same types. The paste
+// reader reads the bytes as clipboard text: it must keep to its promises in
+// bounded time, and read each type's lines back to the type's values.
 #include "catalogueloader.h"
 #include "checkersupport.h"
 #include "definitionline.h"
+#include "pastedvalues.h"
 #include "textencoding.h"
 
 #include <QBuffer>
 #include <QDebug>
+#include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTextCodec>
 #include <QTextStream>
 
@@ -185,6 +190,51 @@ void checkChecker(const QByteArray &bytes)
     require(sameTypes(shownTypes(result.listing().toUtf8()), shown));
 }
 
+// An optional sign, then decimal digits.
+bool isWholeNumber(const QString &text)
+{
+    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
+    return whole.match(text).hasMatch();
+}
+
+// Values only for unlocked columns, in column order, each a whole number; a
+// run starts at its column; no more problems named than a status line holds.
+void checkPaste(const QString &text, int startColumn, const std::array<bool, CvCount> &locked)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const PastedValues pasted = readPastedValues(text, startColumn, locked);
+    const QString message = pasteMessage(pasted);
+    require(timer.elapsed() < 2000);
+    int previous = -1;
+    for (const PastedValue &value : pasted.values) {
+        require(value.column > previous && value.column < CvCount && !locked[value.column]);
+        require(isWholeNumber(value.text));
+        previous = value.column;
+    }
+    require(pasted.problems.size() <= NamedPasteProblems);
+    require(pasted.unlistedProblems == 0 || pasted.problems.size() == NamedPasteProblems);
+    require(!message.isEmpty());
+}
+
+// A copy's text is a type's lines: pasted back, they give each unlocked column its value.
+void checkPasteOfCopy(const DecoderType &type)
+{
+    std::array<bool, CvCount> locked{};
+    for (int column = 0; column < CvCount; ++column)
+        locked[column] = type.isLocked(column);
+    const PastedValues pasted = readPastedValues(definitionLines(type), 0, locked);
+    int next = 0;
+    for (int column = 0; column < CvCount; ++column) {
+        if (locked[column])
+            continue;
+        require(next < pasted.values.size() && pasted.values.at(next).column == column);
+        require(pasted.values.at(next).text == QString::number(type.cvValues[column]));
+        ++next;
+    }
+    require(next == pasted.values.size());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -217,5 +267,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return read(stream);
     });
     checkChecker(bytes);
+
+    // Which columns are locked, and where a run starts, taken from the first bytes.
+    std::array<bool, CvCount> locked{};
+    const quint16 pattern = size >= 2 ? quint16(data[0] | data[1] << 8) : 0;
+    for (int column = 0; column < CvCount; ++column)
+        locked[column] = pattern & (1 << column);
+    const QString text = QString::fromUtf8(bytes);
+    for (const int startColumn : {0, 7, 13})
+        checkPaste(text, startColumn, locked);
+    for (const DecoderType &type : shownTypes(bytes))
+        checkPasteOfCopy(type);
     return 0;
 }

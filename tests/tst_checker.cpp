@@ -194,6 +194,8 @@ void CheckerTest::eachTrapGivesItsFinding_data()
     row("output name", "i1 = \"Licht vorwärts\"", {});
     row("leading zero in the output number", "i01 = \"X\"", {});
     row("empty output name", "i3 = \"\"", {});
+    row("double quotes inside the name", "i3 = \"Rauch \"Dampf\"\"", {});
+    row("a double quote as the name", "i3 = \"\"\"", {});
     row("no blank after the output number", "i1\"Name\"", {"2:3 ignored: a blank must follow the output number"});
     row("equals sign right after the output number", "i1= \"x\"",
         {"2:3 ignored: a blank must follow the output number"});

@@ -27,7 +27,7 @@ void GridAnnouncer::accessibilityActiveChanged(bool active)
     listening.append(connect(view->model(), &QAbstractItemModel::dataChanged, this,
                              [this](const QModelIndex &topLeft, const QModelIndex &bottomRight,
                                     const QVector<int> &roles) {
-                                 if (topLeft == bottomRight && !rebuilding)
+                                 if (topLeft == bottomRight && !rebuilding && cellChangesTold)
                                      announce(topLeft, roles);
                              }));
     // Rows go and come only when a type is chosen.
@@ -95,4 +95,17 @@ void GridAnnouncer::announceTypeChange()
         QAccessibleTextCursorEvent caret(choice, text->cursorPosition());
         QAccessible::updateAccessibility(&caret);
     }
+}
+
+CellChangesUntold::CellChangesUntold(QTableView *view)
+    : announcer(view->findChild<GridAnnouncer *>(QString(), Qt::FindDirectChildrenOnly))
+{
+    if (announcer)
+        announcer->tellCellChanges(false);
+}
+
+CellChangesUntold::~CellChangesUntold()
+{
+    if (announcer)
+        announcer->tellCellChanges(true);
 }

@@ -24,6 +24,9 @@ public:
     ~GridAnnouncer() override { QAccessible::removeActivationObserver(this); }
 
     void accessibilityActiveChanged(bool active) override;
+    // Many cells changed at once (a paste, an undo): each change is left untold
+    // while `told` is false, and the status bar's notice says what changed.
+    void tellCellChanges(bool told) { cellChangesTold = told; }
 
 private:
     void announce(const QModelIndex &index, const QVector<int> &roles);
@@ -38,6 +41,20 @@ private:
     // before writing the new type's values, so that the cell-edit slot ticks
     // their boxes, and those writes are no news to a listener either.
     bool rebuilding = false;
+    bool cellChangesTold = true;
+};
+
+// Leaves the grid's cell changes untold while it lives.
+class CellChangesUntold
+{
+public:
+    explicit CellChangesUntold(QTableView *view);
+    ~CellChangesUntold();
+    CellChangesUntold(const CellChangesUntold &) = delete;
+    CellChangesUntold &operator=(const CellChangesUntold &) = delete;
+
+private:
+    GridAnnouncer *announcer;
 };
 
 #endif // GRIDANNOUNCER_H

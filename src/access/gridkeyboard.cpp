@@ -2,6 +2,7 @@
 
 #include "gridshape.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPoint>
 #include <QTableView>
@@ -109,6 +110,14 @@ bool GridKeyboard::eventFilter(QObject *watched, QEvent *event)
 // keys first land on the grid's first usable cell if there is no current one.
 bool GridKeyboard::handleKey(const QKeyEvent *key)
 {
+    // Shift+F10 opens the grid's menu as the Menu key does, which the toolkit
+    // does not do for it on every platform; not from the value editor, whose
+    // keys reach the grid when the editor leaves them.
+    if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier && view->hasFocus()) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), view->mapToGlobal(QPoint()));
+        QCoreApplication::sendEvent(view, &menu);
+        return true;
+    }
     // Shift and Alt keep their meaning for the view.
     if (key->modifiers() & ~(Qt::ControlModifier | Qt::KeypadModifier))
         return false;

@@ -12,7 +12,7 @@ class QTableView;
 // over the outputs outside a function's window; entering the grid and Home or
 // Ctrl+Home land on a cell that can be ticked or typed into, even when the
 // grid's first cells are locked or unused, where the view would find no cell
-// at all.
+// at all. Shift+F10 opens the grid's menu.
 class GridKeyboard : public QObject
 {
     Q_OBJECT

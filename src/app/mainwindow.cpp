@@ -17,10 +17,13 @@ MainWindow::MainWindow(QWidget *parent)
     keepChoiceWidthFromNames();
     makeAccessible(this, ui->comboBox, ui->tableWidget);
     loadCatalogue();
+    setUpValueEditing();
 }
 
 MainWindow::~MainWindow()
 {
+    // An open value editor commits as the grid goes, after the window's own members are gone.
+    ui->tableWidget->disconnect(this);
     delete ui;
 }
 

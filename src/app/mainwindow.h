@@ -2,13 +2,17 @@
 #define MAINWINDOW_H
 
 #include "decodertype.h"
+#include "valuestep.h"
 
 #include <QMainWindow>
 #include <QStringList>
 #include <QVector>
 
 class MainWindowUi;
+class QAction;
 class QTableWidgetItem;
+class QUndoStack;
+class StatusNotice;
 
 class MainWindow : public QMainWindow
 {
@@ -28,12 +32,40 @@ private:
     void keepChoiceWidthFromNames();
     void loadCatalogue();
 
+    // Values in and out, and undo: the grid's actions, keys and menu.
+    void setUpValueEditing();
+    QAction *addGridAction(const char *text, const QList<QKeySequence> &keys, void (MainWindow::*act)());
+    bool canDo(QAction *action) const;
+    void copyTypeOnShow();
+    void pasteValues();
+    void undoStep();
+    void redoStep();
+    void recordUserStep(QTableWidgetItem *item);
+    void recordStep(const QString &text);
+    void startHistory(int index);
+    void showValues(const ValueTexts &texts);
+    ValueTexts valuesOnShow() const;
+    std::array<bool, CvCount> lockedColumns() const;
+    bool isTypeOnShow() const;
+
     MainWindowUi *ui;
     QStringList currentOutputNames;
     QVector<DecoderType> decoderTypes;
     // True while the program itself changes table cells, so that the
     // cell-edit slot leaves those changes alone. Set until a decoder type is first shown.
     bool updating = true;
+
+    QUndoStack *history = nullptr;
+    StatusNotice *notice = nullptr;
+    QAction *undoAction = nullptr;
+    QAction *redoAction = nullptr;
+    QAction *copyAction = nullptr;
+    QAction *pasteAction = nullptr;
+    // The values the history last saw, and the choice entry it is about.
+    ValueTexts lastValues;
+    int historyType = 0;
+    // True while a step's values are written, which are no step of their own.
+    bool replaying = false;
 };
 
 #endif // MAINWINDOW_H

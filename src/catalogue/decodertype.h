@@ -18,6 +18,10 @@ struct DecoderType
     QStringList outputNames;
     // Position p holds the default of CV 33 + p.
     std::array<qint32, CvCount> cvValues{};
+
+    // A negative stored value marks a function whose outputs the user may
+    // look at but not change.
+    bool isLocked(int position) const { return cvValues[position] < 0; }
 };
 
 // Fourteen unnamed outputs followed by the labels of the CV and value rows.

@@ -30,7 +30,9 @@ bool LineDiagnosis::diagnoseOutputName(const QString &line, const DefinitionLine
 {
     const int opening = line.indexOf(QLatin1Char('"'));
     const int closing = opening < 0 ? -1 : line.indexOf(QLatin1Char('"'), opening + 1);
-    if (closing == line.size() - 1)
+    // A line that ends in its closing quote gives the name as written, any
+    // double quotes between included.
+    if (closing >= 0 && line.endsWith(QLatin1Char('"')))
         return false;
     const QString name = recognised.text.toString();
     finding.effect = Finding::ReadOtherwise;

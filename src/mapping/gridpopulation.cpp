@@ -38,8 +38,6 @@ void setBackground(QTableWidgetItem *item, Qt::GlobalColor colour)
     item->setData(Qt::BackgroundRole, QColor(colour));
 }
 
-// A negative stored value marks a function whose outputs the user may look
-// at but not change.
 void styleOutputCell(QTableWidgetItem *item, bool inWindow, bool locked)
 {
     if (!inWindow) {
@@ -55,11 +53,11 @@ void styleOutputCell(QTableWidgetItem *item, bool inWindow, bool locked)
     }
 }
 
-void styleColumn(QTableWidget *table, int column, qint32 storedValue)
+void styleColumn(QTableWidget *table, int column, bool locked)
 {
     const GridShape shape(table->rowCount());
     for (int row = 0; shape.isOutputRow(row); ++row)
-        styleOutputCell(table->item(row, column), shape.cellKind(row, column) == CellKind::Box, storedValue < 0);
+        styleOutputCell(table->item(row, column), shape.cellKind(row, column) == CellKind::Box, locked);
 
     QTableWidgetItem *cv = table->item(shape.cvRow(), column);
     setBackground(cv, Qt::blue);
@@ -98,7 +96,7 @@ void MainWindow::on_comboBox_currentIndexChanged(int index)
     for (int row = 0; row < currentOutputNames.size(); ++row)
         table->setVerticalHeaderItem(row, new QTableWidgetItem(rowLabel(shape, row, currentOutputNames.at(row))));
     for (int column = 0; column < table->columnCount(); ++column)
-        styleColumn(table, column, type.cvValues.at(column));
+        styleColumn(table, column, type.isLocked(column));
     updating = false;
 
     // Written with the guard off: the cell-edit slot ticks each column's boxes.

@@ -1,0 +1,79 @@
+#include "pastedvalues.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+// The window's messages, translated in its context.
+
+namespace {
+
+QString cvName(int column)
+{
+    return QCoreApplication::translate("MainWindow", "CV%1").arg(FirstCv + column);
+}
+
+// "CV33 bis CV36, CV40": runs of three or more columns shortened.
+QString cvList(const QVector<PastedValue> &values)
+{
+    QStringList parts;
+    for (int k = 0; k < values.size();) {
+        int last = k;
+        while (last + 1 < values.size() && values.at(last + 1).column == values.at(last).column + 1)
+            ++last;
+        if (last - k >= 2) {
+            parts.append(QCoreApplication::translate("MainWindow", "%1 bis %2")
+                             .arg(cvName(values.at(k).column), cvName(values.at(last).column)));
+        } else {
+            for (int j = k; j <= last; ++j)
+                parts.append(cvName(values.at(j).column));
+        }
+        k = last + 1;
+    }
+    return parts.join(QLatin1String(", "));
+}
+
+QString problemSentence(const PasteProblem &problem)
+{
+    switch (problem.kind) {
+    case PasteProblem::NotANumber:
+        if (problem.text.isEmpty())
+            return QCoreApplication::translate("MainWindow", "Bei CV%1 fehlt der Wert; nicht eingefügt.")
+                .arg(problem.cv);
+        return QCoreApplication::translate("MainWindow", "Bei CV%1 ist „%2“ keine ganze Zahl; nicht eingefügt.")
+            .arg(problem.cv, problem.text);
+    case PasteProblem::NoSuchCv:
+        return QCoreApplication::translate("MainWindow",
+                                           "CV%1 ordnet keine Funktion zu, nur CV33 bis CV46; nicht eingefügt.")
+            .arg(problem.cv);
+    case PasteProblem::LockedCv:
+        return QCoreApplication::translate("MainWindow", "CV%1 ist gesperrt; nicht eingefügt.").arg(problem.cv);
+    case PasteProblem::NoColumnLeft:
+        return QCoreApplication::translate("MainWindow", "Ab „%1“ ist keine Spalte mehr frei; nicht eingefügt.")
+            .arg(problem.text);
+    case PasteProblem::OutOfRange:
+        return QCoreApplication::translate("MainWindow",
+                                           "CV%1 = %2 liegt nicht zwischen 0 und 255; eingefügt wie getippt.")
+            .arg(problem.cv, problem.text);
+    }
+    return QString();
+}
+
+} // namespace
+
+QString pasteMessage(const PastedValues &pasted)
+{
+    QStringList sentences;
+    if (!pasted.values.isEmpty())
+        sentences.append(QCoreApplication::translate("MainWindow", "Eingefügt: %1.").arg(cvList(pasted.values)));
+    else if (pasted.problems.isEmpty())
+        sentences.append(QCoreApplication::translate(
+            "MainWindow", "Nichts eingefügt: in der Zwischenablage steht kein Wert für CV33 bis CV46."));
+    else
+        sentences.append(QCoreApplication::translate("MainWindow", "Nichts eingefügt."));
+    for (const PasteProblem &problem : pasted.problems)
+        sentences.append(problemSentence(problem));
+    if (pasted.unlistedProblems > 0)
+        sentences.append(QCoreApplication::translate("MainWindow", "Weitere Stellen, die nicht passen: %1.")
+                             .arg(pasted.unlistedProblems));
+    return sentences.join(QLatin1Char(' '));
+}

@@ -1,0 +1,519 @@
+#include "checkersupport.h"
+#include "gridshape.h"
+#include "mistypedlists.h"
+#include "pastedvalues.h"
+#include "windowfixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QtTest>
+
+namespace {
+
+// F4 (CV38) is locked; F0 v and F0 r hold 1 and 2, the rest 0.
+const QByteArray probe = "[Probe]\n"
+                         "i1 = \"Licht vorwärts\"\n"
+                         "CV33 = 1\n"
+                         "CV34 = 2\n"
+                         "CV38 = -12\n";
+const int valueRow = 15;
+
+// Names the reader keeps as written, which a copy must write so that they read back alike.
+const QByteArray hostileNames = "[  Lok [alt] (2)  ]\n"
+                                "i1 = \"Rauch \"Dampf\"\"\n"
+                                "i2 = \"  Führerstand hinten  \"\n"
+                                "i3 = \"\"\"\n"
+                                "CV33 = 5\n"
+                                "CV40 = -300\n"
+                                "CV41 = 300\n";
+
+// The whole literal, NUL bytes included.
+template<int N>
+QByteArray bytes(const char (&literal)[N])
+{
+    return QByteArray(literal, N - 1);
+}
+
+QString valuesOnShow(const WindowFixture &fixture)
+{
+    QStringList texts;
+    for (int column = 0; column < CvCount; ++column)
+        texts.append(fixture.valueCell(column)->text());
+    return texts.join(QLatin1Char(' '));
+}
+
+QString statusMessage(WindowFixture &fixture)
+{
+    return fixture.window().statusBar()->currentMessage();
+}
+
+void press(WindowFixture &fixture, int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+{
+    QTest::keyClick(fixture.table(), Qt::Key(key), modifiers);
+}
+
+void pasteAt(WindowFixture &fixture, const QString &text, int column)
+{
+    QApplication::clipboard()->setText(text);
+    fixture.table()->setFocus();
+    fixture.table()->setCurrentCell(valueRow, column);
+    press(fixture, Qt::Key_V);
+}
+
+QString copied(WindowFixture &fixture)
+{
+    QApplication::clipboard()->clear();
+    fixture.table()->setFocus();
+    press(fixture, Qt::Key_C);
+    return QApplication::clipboard()->text();
+}
+
+// Closed, a menu goes at once, as it would before the user's next key.
+void closeMenu(QMenu *menu)
+{
+    menu->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QMenu *openMenu(WindowFixture &fixture)
+{
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint());
+    QApplication::sendEvent(fixture.table(), &event);
+    return fixture.table()->findChild<QMenu *>(QStringLiteral("gridMenu"));
+}
+
+// The type as the window shows it: name, outputs, each column's boxes and lock.
+QStringList shownType(const WindowFixture &fixture)
+{
+    QStringList shown{fixture.comboBox()->currentText()};
+    for (int row = 0; row < OutputCount; ++row)
+        shown.append(fixture.table()->verticalHeaderItem(row)->text());
+    for (int column = 0; column < CvCount; ++column) {
+        QStringList rows;
+        for (const int row : fixture.tickedRows(column))
+            rows.append(QString::number(row));
+        const bool locked = !(fixture.cell(windowStart(column), column)->flags() & Qt::ItemIsEnabled);
+        shown.append(rows.join(QLatin1Char(',')) + (locked ? QStringLiteral(" gesperrt") : QString()));
+    }
+    return shown;
+}
+
+} // namespace
+
+class ValueEditingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { dropDebugMessages(); }
+    void pasteReaderAlone_data();
+    void pasteReaderAlone();
+    void pasteAppliesWhatItCanAndSaysWhat_data();
+    void pasteAppliesWhatItCanAndSaysWhat();
+    void pastedValueTicksTheBoxesAsTypingDoes();
+    void pasteBeforeATypeIsChosenChangesNothing();
+    void hugeClipboardsAnswerQuickly_data();
+    void hugeClipboardsAnswerQuickly();
+    void copyWritesTheTypeOnShow();
+    void copyWithoutATypeSaysSo();
+    void copyReadsBackAsTheSameType_data();
+    void copyReadsBackAsTheSameType();
+    void undoAndRedoRestoreEachStep();
+    void choosingAnotherTypeStartsAfresh();
+    void menuOffersWhatCanBeDone();
+    void valueEditorKeepsItsKeys();
+    void windowStaysAsItWasUntilUsed();
+};
+
+// The reader without the window: columns and texts it hands on, and how many problems it counts.
+void ValueEditingTest::pasteReaderAlone_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("startColumn");
+    QTest::addColumn<QStringList>("values"); // column=text
+    QTest::addColumn<int>("problems");       // named and unnamed
+
+    QTest::newRow("list, no column locked") << "CV46 = 1, CV33 = +2" << 5 << QStringList{"0=+2", "13=1"} << 0;
+    QTest::newRow("run from the last column") << "7 8" << 13 << QStringList{"13=7"} << 1;
+    QTest::newRow("run starting beyond the grid") << "7" << 20 << QStringList{} << 1;
+    // No CV named: a run, whose words take their places as a spreadsheet's cells would.
+    QTest::newRow("a word with CV inside names no CV") << "ACV33 = 1" << 0 << QStringList{"2=1"} << 2;
+    QTest::newRow("CV with a letter after its number") << "CV33a = 1" << 0 << QStringList{} << 1;
+    QTest::newRow("output and header lines are passed over") << "[CV33 = 1]\ni1 = \"CV34 = 2\"\nCV35 = 3" << 0
+                                                             << QStringList{"2=3"} << 0;
+    QTest::newRow("CV number with leading zero") << "CV033 = 4" << 0 << QStringList{"0=4"} << 0;
+    QTest::newRow("many problems, three named") << "x x x x x x" << 0 << QStringList{} << 6;
+}
+
+void ValueEditingTest::pasteReaderAlone()
+{
+    QFETCH(QString, text);
+    QFETCH(int, startColumn);
+    QFETCH(QStringList, values);
+    QFETCH(int, problems);
+    const PastedValues pasted = readPastedValues(text, startColumn, {});
+    QStringList read;
+    for (const PastedValue &value : pasted.values)
+        read.append(QStringLiteral("%1=%2").arg(value.column).arg(value.text));
+    QCOMPARE(read, values);
+    QCOMPARE(pasted.problems.size() + pasted.unlistedProblems, problems);
+    QVERIFY(pasted.problems.size() <= 3);
+}
+
+void ValueEditingTest::pasteAppliesWhatItCanAndSaysWhat_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<QString>("message");
+
+    auto row = [](const char *name, const QString &text, int column, const char *values, const char *message) {
+        QTest::newRow(name) << text << column << QString::fromUtf8(values) << QString::fromUtf8(message);
+    };
+    row("list line with blanks", "CV35 = 4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35.");
+    row("list line without blanks", "CV35=4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35.");
+    row("blank between CV and number", "CV 35 = 4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35.");
+    row("lower case and colon", "cv35: 4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35.");
+    row("forum line with commas", "CV33=3, CV34=5, CV35=7 …", 9, "3 5 7 0 0 12 0 0 0 0 0 0 0 0",
+        "Eingefügt: CV33 bis CV35.");
+    row("semicolons and blanks", "CV36 = 8; CV37 = 16 CV39=32", 0, "1 2 0 8 16 12 32 0 0 0 0 0 0 0",
+        "Eingefügt: CV36, CV37, CV39.");
+    row("list lines with CR LF", "CV33 = 9\r\nCV46 = 255\r\n", 0, "9 2 0 0 0 12 0 0 0 0 0 0 0 255",
+        "Eingefügt: CV33, CV46.");
+    row("the later line wins", "CV35 = 4\nCV35 = 8", 0, "1 2 8 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35.");
+    row("a copy's text, its locked value left out",
+        "[Andere]\ni1 = \"CV 33 Licht\"\nCV33 = 0\nCV34 = 0\nCV35 = 3\nCV36 = 0\nCV37 = 0\nCV38 = -12\n"
+        "CV39 = 0\nCV40 = 0\nCV41 = 0\nCV42 = 0\nCV43 = 0\nCV44 = 0\nCV45 = 0\nCV46 = 7\n",
+        0, "0 0 3 0 0 12 0 0 0 0 0 0 0 7",
+        "Eingefügt: CV33 bis CV37, CV39 bis CV46. CV38 ist gesperrt; nicht eingefügt.");
+    row("a spreadsheet row from F1", "4\t8\t16", 2, "1 2 4 8 16 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35 bis CV37.");
+    row("a spreadsheet column from F0 v", "4\n8\n", 0, "4 8 0 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV33, CV34.");
+    row("mixed separators up to a locked column", "4, 8;16 \t32", 2, "1 2 4 8 16 12 0 0 0 0 0 0 0 0",
+        "Eingefügt: CV35 bis CV37. CV38 ist gesperrt; nicht eingefügt.");
+    row("a locked column takes its number's place", "1 2 3", 4, "1 2 0 0 1 12 3 0 0 0 0 0 0 0",
+        "Eingefügt: CV37, CV39. CV38 ist gesperrt; nicht eingefügt.");
+    row("more numbers than columns", "1 2 3 4", 12, "1 2 0 0 0 12 0 0 0 0 0 0 1 2",
+        "Eingefügt: CV45, CV46. Ab „3“ ist keine Spalte mehr frei; nicht eingefügt.");
+    row("sign and leading zeros kept as typed", "+5 007", 2, "1 2 +5 007 0 12 0 0 0 0 0 0 0 0",
+        "Eingefügt: CV35, CV36.");
+    row("values outside a byte", "CV35 = 300, CV36 = -1", 0, "1 2 300 -1 0 12 0 0 0 0 0 0 0 0",
+        "Eingefügt: CV35, CV36. CV35 = 300 liegt nicht zwischen 0 und 255; eingefügt wie getippt. "
+        "CV36 = -1 liegt nicht zwischen 0 und 255; eingefügt wie getippt.");
+    row("a number too large for any CV", "99999999999", 13, "1 2 0 0 0 12 0 0 0 0 0 0 0 99999999999",
+        "Eingefügt: CV46. CV46 = 99999999999 liegt nicht zwischen 0 und 255; eingefügt wie getippt.");
+    row("CVs outside 33 to 46", "CV47 = 1, CV32 = 5, CV35 = 4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0",
+        "Eingefügt: CV35. CV47 ordnet keine Funktion zu, nur CV33 bis CV46; nicht eingefügt. "
+        "CV32 ordnet keine Funktion zu, nur CV33 bis CV46; nicht eingefügt.");
+    row("decimal point and hexadecimal", "CV35 = 2.5, CV36 = 0x10", 0, "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
+        "Nichts eingefügt. Bei CV35 ist „2.5“ keine ganze Zahl; nicht eingefügt. "
+        "Bei CV36 ist „0x10“ keine ganze Zahl; nicht eingefügt.");
+    row("value missing", "CV35 =", 0, "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
+        "Nichts eingefügt. Bei CV35 fehlt der Wert; nicht eingefügt.");
+    row("a locked CV in a list", "CV38 = 5", 0, "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
+        "Nichts eingefügt. CV38 ist gesperrt; nicht eingefügt.");
+    row("words only", "Hallo Welt", 2, "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
+        "Nichts eingefügt. Bei CV35 ist „Hallo“ keine ganze Zahl; nicht eingefügt. Bei CV36 ist „Welt“ keine "
+        "ganze Zahl; nicht eingefügt.");
+    row("more problems than a status line names", "CV47=1 CV48=1 CV49=1 CV50=1 CV51=1", 0,
+        "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
+        "Nichts eingefügt. CV47 ordnet keine Funktion zu, nur CV33 bis CV46; nicht eingefügt. CV48 ordnet "
+        "keine Funktion zu, nur CV33 bis CV46; nicht eingefügt. CV49 ordnet keine Funktion zu, nur CV33 bis "
+        "CV46; nicht eingefügt. Weitere Stellen, die nicht passen: 2.");
+    row("binary junk shown in short", QString::fromLatin1("\x01\x02\xff" "abcdefghijklmnopqrstuvwxyz"), 0,
+        "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
+        "Nichts eingefügt. Bei CV33 ist „\xEF\xBF\xBD\xEF\xBF\xBD\xC3\xBF" "abcdefghijklmnopq…“ keine ganze "
+        "Zahl; nicht eingefügt.");
+    row("empty clipboard", "", 0, "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
+        "Nichts eingefügt: in der Zwischenablage steht kein Wert für CV33 bis CV46.");
+}
+
+void ValueEditingTest::pasteAppliesWhatItCanAndSaysWhat()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(int, column);
+    QFETCH(QString, values);
+    QFETCH(QString, message);
+    WindowFixture fixture(probe);
+    QVERIFY(fixture.showAndChoose(1));
+    pasteAt(fixture, clipboard, column);
+    QCOMPARE(valuesOnShow(fixture), values);
+    QCOMPARE(statusMessage(fixture), message);
+}
+
+void ValueEditingTest::pastedValueTicksTheBoxesAsTypingDoes()
+{
+    WindowFixture fixture(probe);
+    QVERIFY(fixture.showAndChoose(1));
+    pasteAt(fixture, QStringLiteral("CV35 = 300\nCV36 = -1\nCV37 = 5"), 0);
+    QCOMPARE(fixture.tickedRows(2), (QList<int>{2, 3, 5}));
+    QCOMPARE(fixture.tickedRows(3), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+    QCOMPARE(fixture.tickedRows(4), (QList<int>{0, 2}));
+    // The locked column keeps its boxes: 12 is 4 + 8, rows 3 + 2 and 3 + 3.
+    pasteAt(fixture, QStringLiteral("CV38 = 255"), 0);
+    QCOMPARE(fixture.tickedRows(5), (QList<int>{5, 6}));
+}
+
+void ValueEditingTest::pasteBeforeATypeIsChosenChangesNothing()
+{
+    WindowFixture fixture(probe);
+    QVERIFY(fixture.showAndChoose(0));
+    pasteAt(fixture, QStringLiteral("CV33 = 1"), 0);
+    QCOMPARE(fixture.table()->rowCount(), 0);
+    QCOMPARE(statusMessage(fixture), QStringLiteral("Nichts eingefügt: es ist kein Decodertyp gewählt."));
+}
+
+void ValueEditingTest::hugeClipboardsAnswerQuickly_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<QString>("message");
+    QString million;
+    million.reserve(8 << 20);
+    for (int k = 0; k < 1000000; ++k)
+        million += QString::number(k % 256) + QLatin1Char('\t');
+    QTest::newRow("a million numbers") << million << "0 1 2 3 4 12 6 7 8 9 10 11 12 13"
+                                       << "Eingefügt: CV33 bis CV37, CV39 bis CV46. CV38 ist gesperrt; nicht "
+                                          "eingefügt. Ab „14“ ist keine Spalte mehr frei; nicht eingefügt.";
+    QString prose = QString(10 << 20, QLatin1Char('x'));
+    for (int k = 0; k < prose.size(); k += 7)
+        prose[k] = QLatin1Char(' ');
+    QTest::newRow("10 MB of words") << prose << "1 2 0 0 0 12 0 0 0 0 0 0 0 0"
+                                    << "Nichts eingefügt. Bei CV33 ist „xxxxxx“ keine ganze Zahl; nicht "
+                                       "eingefügt. Bei CV34 ist „xxxxxx“ keine ganze Zahl; nicht eingefügt. "
+                                       "Bei CV35 ist „xxxxxx“ keine ganze Zahl; nicht eingefügt. Weitere "
+                                       "Stellen, die nicht passen: 12.";
+    QString cvs = QString(10 << 20, QLatin1Char(' '));
+    for (int k = 0; k + 10 < cvs.size(); k += 50)
+        cvs.replace(k, 9, QStringLiteral("CV47 = 1,"));
+    QTest::newRow("10 MB of list lines") << cvs << "1 2 0 0 0 12 0 0 0 0 0 0 0 0"
+                                         << "Nichts eingefügt. CV47 ordnet keine Funktion zu, nur CV33 bis "
+                                            "CV46; nicht eingefügt. CV47 ordnet keine Funktion zu, nur CV33 "
+                                            "bis CV46; nicht eingefügt. CV47 ordnet keine Funktion zu, nur "
+                                            "CV33 bis CV46; nicht eingefügt. Weitere Stellen, die nicht "
+                                            "passen: 209712.";
+}
+
+void ValueEditingTest::hugeClipboardsAnswerQuickly()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, values);
+    QFETCH(QString, message);
+    WindowFixture fixture(probe);
+    QVERIFY(fixture.showAndChoose(1));
+    QApplication::clipboard()->setText(clipboard);
+    fixture.table()->setFocus();
+    fixture.table()->setCurrentCell(valueRow, 0);
+    QElapsedTimer timer;
+    timer.start();
+    press(fixture, Qt::Key_V);
+    const qint64 elapsed = timer.elapsed();
+    QCOMPARE(valuesOnShow(fixture), values);
+    QCOMPARE(statusMessage(fixture), message);
+    // Generous for a loaded machine and the sanitizers; the benchmark measures it.
+    QVERIFY2(elapsed < 1000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+}
+
+void ValueEditingTest::copyWritesTheTypeOnShow()
+{
+    WindowFixture fixture(hostileNames);
+    QVERIFY(fixture.showAndChoose(1));
+    fixture.clickBox(1, 1);
+    QCOMPARE(copied(fixture), QString::fromUtf8("[  Lok [alt] (2)  ]\n"
+                                                "i1 = \"Rauch \"Dampf\"\"\n"
+                                                "i2 = \"  Führerstand hinten  \"\n"
+                                                "i3 = \"\"\"\n"
+                                                "i4 = \"\"\ni5 = \"\"\ni6 = \"\"\ni7 = \"\"\ni8 = \"\"\n"
+                                                "i9 = \"\"\ni10 = \"\"\ni11 = \"\"\ni12 = \"\"\ni13 = \"\"\n"
+                                                "i14 = \"\"\n"
+                                                "CV33 = 5\nCV34 = 2\nCV35 = 0\nCV36 = 0\nCV37 = 0\n"
+                                                "CV38 = 0\nCV39 = 0\nCV40 = -44\nCV41 = 44\nCV42 = 0\n"
+                                                "CV43 = 0\nCV44 = 0\nCV45 = 0\nCV46 = 0\n"));
+    QCOMPARE(statusMessage(fixture), QString::fromUtf8("Decodertyp „  Lok [alt] (2)  “ als Zeilen für "
+                                                       "decoders.ini kopiert."));
+    QVERIFY(checkList(copied(fixture).toUtf8()).findings.isEmpty());
+}
+
+void ValueEditingTest::copyWithoutATypeSaysSo()
+{
+    WindowFixture fixture(probe);
+    QVERIFY(fixture.showAndChoose(0));
+    QApplication::clipboard()->setText(QStringLiteral("vorher"));
+    fixture.table()->setFocus();
+    press(fixture, Qt::Key_C);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("vorher"));
+    QCOMPARE(statusMessage(fixture), QStringLiteral("Nichts kopiert: es ist kein Decodertyp gewählt."));
+}
+
+void ValueEditingTest::copyReadsBackAsTheSameType_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<bool>("clean"); // the checker finds nothing in each copy
+    QFile sample(QStringLiteral(FM_SAMPLE_FILE));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    QTest::newRow("the sample list") << sample.readAll() << true;
+    QTest::newRow("hostile names") << hostileNames << true;
+    // CV35 is locked with no box ticked: copied as -256, which the checker names.
+    QTest::newRow("a NUL in names, and values beyond a byte")
+        << bytes("[A\0B]\ni1 = \"x\0y\"\nCV33 = 1\0\nCV34 = 99999999999\nCV35 = -2147483648\n") << false;
+    // -256 is the one value that keeps such a column locked and clear; the checker names it.
+    QTest::newRow("a locked column with no box ticked") << QByteArray("[Dunkel]\nCV40 = -256\n") << false;
+    QRandomGenerator random(30);
+    for (int k = 0; k < 3; ++k)
+        QTest::newRow(qPrintable(QStringLiteral("mistyped list %1").arg(k)))
+            << mistypedList(random).join(QLatin1Char('\n')).toUtf8() << false;
+}
+
+// Every type of the list, copied, read back by the reader and shown: the
+// same name, outputs, boxes and locks.
+void ValueEditingTest::copyReadsBackAsTheSameType()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(bool, clean);
+    WindowFixture fixture(list);
+    QVERIFY(fixture.showAndChoose(0));
+    for (int index = 1; index < fixture.comboBox()->count(); ++index) {
+        fixture.choose(index);
+        const QByteArray text = copied(fixture).toUtf8();
+        const QVector<DecoderType> readBack = shownTypes(text);
+        QCOMPARE(readBack.size(), 1);
+        if (clean)
+            QCOMPARE(checkList(text).findings.size(), 0);
+        WindowFixture again(text);
+        again.choose(1);
+        QCOMPARE(shownType(again), shownType(fixture));
+    }
+}
+
+void ValueEditingTest::undoAndRedoRestoreEachStep()
+{
+    WindowFixture fixture(probe);
+    QVERIFY(fixture.showAndChoose(1));
+    fixture.clickBox(0, 2);                                  // tick: F1 = 1
+    fixture.valueCell(3)->setData(Qt::EditRole, "300");      // typed: F2 = 300
+    pasteAt(fixture, QStringLiteral("CV33 = 0, CV46 = 9"), 0); // paste
+    QCOMPARE(valuesOnShow(fixture), QStringLiteral("0 2 1 300 0 12 0 0 0 0 0 0 0 9"));
+    press(fixture, Qt::Key_Z);
+    QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 1 300 0 12 0 0 0 0 0 0 0 0"));
+    QCOMPARE(fixture.tickedRows(0), QList<int>{0});
+    QCOMPARE(statusMessage(fixture), QStringLiteral("Rückgängig gemacht: Einfügen."));
+    press(fixture, Qt::Key_Z);
+    QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 1 0 0 12 0 0 0 0 0 0 0 0"));
+    QCOMPARE(fixture.tickedRows(3), QList<int>{});
+    QCOMPARE(statusMessage(fixture), QStringLiteral("Rückgängig gemacht: Wert F2."));
+    press(fixture, Qt::Key_Z);
+    QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 0 0 0 12 0 0 0 0 0 0 0 0"));
+    QCOMPARE(fixture.tickedRows(2), QList<int>{});
+    QCOMPARE(statusMessage(fixture), QStringLiteral("Rückgängig gemacht: Kästchen F1."));
+    press(fixture, Qt::Key_Z);
+    QCOMPARE(statusMessage(fixture), QStringLiteral("Nichts rückgängig zu machen."));
+    press(fixture, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 1 0 0 12 0 0 0 0 0 0 0 0"));
+    QCOMPARE(statusMessage(fixture), QStringLiteral("Wiederholt: Kästchen F1."));
+    press(fixture, Qt::Key_Y);
+    QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 1 300 0 12 0 0 0 0 0 0 0 0"));
+    QCOMPARE(fixture.tickedRows(3), (QList<int>{2, 3, 5}));
+    // A new step drops what could have been redone.
+    fixture.clickBox(7, 0);
+    press(fixture, Qt::Key_Y);
+    QCOMPARE(statusMessage(fixture), QStringLiteral("Nichts zu wiederholen."));
+    press(fixture, Qt::Key_Z);
+    QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 1 300 0 12 0 0 0 0 0 0 0 0"));
+}
+
+void ValueEditingTest::choosingAnotherTypeStartsAfresh()
+{
+    WindowFixture fixture(probe + "[Zweite]\nCV33 = 4\n");
+    QVERIFY(fixture.showAndChoose(1));
+    fixture.clickBox(0, 2);
+    fixture.choose(2);
+    fixture.table()->setFocus();
+    press(fixture, Qt::Key_Z);
+    QCOMPARE(valuesOnShow(fixture), QStringLiteral("4 0 0 0 0 0 0 0 0 0 0 0 0 0"));
+    QCOMPARE(statusMessage(fixture), QStringLiteral("Nichts rückgängig zu machen."));
+}
+
+void ValueEditingTest::menuOffersWhatCanBeDone()
+{
+    WindowFixture fixture(probe);
+    QVERIFY(fixture.showAndChoose(0));
+    fixture.table()->setFocus();
+    QMenu *menu = openMenu(fixture);
+    QVERIFY(menu);
+    QStringList entries;
+    for (QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            entries.append(QStringLiteral("%1 %2 %3").arg(action->text(), action->shortcut().toString(),
+                                                          action->isEnabled() ? "an" : "aus"));
+    }
+    QCOMPARE(entries, (QStringList{"Rückgängig Ctrl+Z aus", "Wiederholen Ctrl+Shift+Z aus", "Kopieren Ctrl+C aus",
+                                   "Einfügen Ctrl+V aus"}));
+    closeMenu(menu);
+    // Closed, the keys answer again.
+    QVERIFY(fixture.window().findChild<QAction *>(QStringLiteral("copyAction"))->isEnabled());
+
+    fixture.choose(1);
+    QApplication::clipboard()->setText(QStringLiteral("CV35 = 4"));
+    fixture.table()->setFocus();
+    fixture.table()->setCurrentCell(valueRow, 2);
+    press(fixture, Qt::Key_F10, Qt::ShiftModifier);
+    menu = fixture.table()->findChild<QMenu *>(QStringLiteral("gridMenu"));
+    QVERIFY(menu && menu->isVisible());
+    QList<bool> enabled;
+    for (QAction *action : menu->actions())
+        enabled.append(action->isEnabled());
+    QCOMPARE(enabled, (QList<bool>{false, false, true, true, true}));
+    menu->actions().last()->trigger();
+    closeMenu(menu);
+    QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 4 0 0 12 0 0 0 0 0 0 0 0"));
+    menu = openMenu(fixture);
+    QVERIFY(menu->actions().first()->isEnabled());
+    closeMenu(menu);
+    // The right mouse button opens it where it is pressed.
+    const QPoint cell = fixture.table()->visualItemRect(fixture.cell(0, 2)).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, cell, fixture.table()->viewport()->mapToGlobal(cell));
+    QApplication::sendEvent(fixture.table()->viewport(), &click);
+    menu = fixture.table()->findChild<QMenu *>(QStringLiteral("gridMenu"));
+    QVERIFY(menu && menu->isVisible());
+    QCOMPARE(menu->pos(), fixture.table()->viewport()->mapToGlobal(cell));
+    closeMenu(menu);
+}
+
+void ValueEditingTest::valueEditorKeepsItsKeys()
+{
+    WindowFixture fixture(probe);
+    QVERIFY(fixture.showAndChoose(1));
+    QApplication::clipboard()->setText(QStringLiteral("77"));
+    fixture.table()->setFocus();
+    fixture.table()->setCurrentCell(valueRow, 3);
+    QTest::keyClick(fixture.table(), Qt::Key_F2);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor);
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(editor->text(), QStringLiteral("77"));
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor->text(), QStringLiteral("0"));
+    QTest::keyClick(editor, Qt::Key_F10, Qt::ShiftModifier);
+    QVERIFY(!fixture.table()->findChild<QMenu *>(QStringLiteral("gridMenu")));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 0 0 0 12 0 0 0 0 0 0 0 0"));
+    QVERIFY(statusMessage(fixture).isEmpty());
+}
+
+void ValueEditingTest::windowStaysAsItWasUntilUsed()
+{
+    WindowFixture fixture(probe);
+    QVERIFY(fixture.showAndChoose(1));
+    QVERIFY(fixture.window().menuBar()->actions().isEmpty());
+    QVERIFY(statusMessage(fixture).isEmpty());
+    fixture.clickBox(0, 2);
+    QVERIFY(statusMessage(fixture).isEmpty());
+}
+
+QTEST_MAIN(ValueEditingTest)
+#include "tst_valueediting.moc"
