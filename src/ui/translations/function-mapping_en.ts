@@ -127,5 +127,105 @@
         <source>Wert</source>
         <translation>Value</translation>
     </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Einfügen</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Nichts kopiert: es ist kein Decodertyp gewählt.</source>
+        <translation>Nothing copied: no decoder type is chosen.</translation>
+    </message>
+    <message>
+        <source>Decodertyp „%1“ als Zeilen für decoders.ini kopiert.</source>
+        <translation>Decoder type “%1” copied as lines for decoders.ini.</translation>
+    </message>
+    <message>
+        <source>Nichts eingefügt: es ist kein Decodertyp gewählt.</source>
+        <translation>Nothing pasted: no decoder type is chosen.</translation>
+    </message>
+    <message>
+        <source>Nichts rückgängig zu machen.</source>
+        <translation>Nothing to undo.</translation>
+    </message>
+    <message>
+        <source>Rückgängig gemacht: %1.</source>
+        <translation>Undone: %1.</translation>
+    </message>
+    <message>
+        <source>Nichts zu wiederholen.</source>
+        <translation>Nothing to redo.</translation>
+    </message>
+    <message>
+        <source>Wiederholt: %1.</source>
+        <translation>Redone: %1.</translation>
+    </message>
+    <message>
+        <source>Kästchen %1</source>
+        <translation>Box %1</translation>
+    </message>
+    <message>
+        <source>Wert %1</source>
+        <translation>Value %1</translation>
+    </message>
+    <message>
+        <source>CV%1</source>
+        <translation>CV%1</translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>Bei CV%1 fehlt der Wert; nicht eingefügt.</source>
+        <translation>CV%1 has no value; not pasted.</translation>
+    </message>
+    <message>
+        <source>Bei CV%1 ist „%2“ keine ganze Zahl; nicht eingefügt.</source>
+        <translation>For CV%1, “%2” is no whole number; not pasted.</translation>
+    </message>
+    <message>
+        <source>CV%1 ordnet keine Funktion zu, nur CV33 bis CV46; nicht eingefügt.</source>
+        <translation>CV%1 maps no function, only CV33 to CV46 do; not pasted.</translation>
+    </message>
+    <message>
+        <source>CV%1 ist gesperrt; nicht eingefügt.</source>
+        <translation>CV%1 is locked; not pasted.</translation>
+    </message>
+    <message>
+        <source>Ab „%1“ ist keine Spalte mehr frei; nicht eingefügt.</source>
+        <translation>From “%1” on there is no column left; not pasted.</translation>
+    </message>
+    <message>
+        <source>CV%1 = %2 liegt nicht zwischen 0 und 255; eingefügt wie getippt.</source>
+        <translation>CV%1 = %2 is not between 0 and 255; pasted as if typed.</translation>
+    </message>
+    <message>
+        <source>Eingefügt: %1.</source>
+        <translation>Pasted: %1.</translation>
+    </message>
+    <message>
+        <source>Nichts eingefügt: in der Zwischenablage steht kein Wert für CV33 bis CV46.</source>
+        <translation>Nothing pasted: the clipboard holds no value for CV33 to CV46.</translation>
+    </message>
+    <message>
+        <source>Nichts eingefügt.</source>
+        <translation>Nothing pasted.</translation>
+    </message>
+    <message>
+        <source>Weitere Stellen, die nicht passen: %1.</source>
+        <translation>Further places that do not fit: %1.</translation>
+    </message>
 </context>
 </TS>
