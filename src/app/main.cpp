@@ -1,3 +1,4 @@
+#include "desktopappearance.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
+    followDesktopAppearance(application);
     MainWindow window;
     window.show();
     return application.exec();
