@@ -46,7 +46,8 @@ class Settings(dbus.service.Object):
             raise dbus.exceptions.DBusException(
                 "no such setting", name="org.freedesktop.portal.Error.NotFound")
         value = self.settings[group][key]
-        return dbus.Variant(value) if self.old else value
+        # variant_level 2: a variant holding a variant holding the value.
+        return type(value)(value, variant_level=2) if self.old else value
 
     @dbus.service.signal(INTERFACE, signature="ssv")
     def SettingChanged(self, group, key, value):
