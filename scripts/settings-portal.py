@@ -75,8 +75,8 @@ def main():
     def read_line(source, condition):
         line = sys.stdin.readline()
         if not line:
-            loop.quit()
-            return False
+            return False  # no more changes; it serves until the bus goes
+
         if line.strip():
             portal.change(line)
         return True
