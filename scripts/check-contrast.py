@@ -9,6 +9,7 @@ mark, every focus indicator (with its thickness and how much of a full ring it
 covers) and the texts, each against its bar; exits 1 when any is below.
 
 Usage: check-contrast.py PROGRAM SAMPLE_DIR NAME DPI [EXPECTED_WINDOW [LIVE_CHANGE EXPECTED_WINDOW]]
+       check-contrast.py --boxes PICTURE DPI SAMPLE_DIR
   EXPECTED_WINDOW: the window's colour, as #rrggbb, proving the palette the
   desktop asked for was taken; LIVE_CHANGE: a line written to the settings
   portal's input ($FM_PORTAL_INPUT, a pipe), after which the window is
@@ -78,14 +79,14 @@ def strongest(image, box, against):
     return max(contrast(p, against) for p in image.crop(box).getdata())
 
 
-def sample_values(sample_dir):
-    """The CV values of the chosen type, read from the sample as the program does."""
+def sample_values(sample_dir, type_index=TYPE_INDEX):
+    """The CV values of the type given, read from the sample as the program does."""
     sections, values = 0, []
     with open(os.path.join(sample_dir, "decoders.ini"), encoding="utf-8-sig") as f:
         for line in f:
             if line.startswith("["):
                 sections += 1
-            elif sections == TYPE_INDEX and line.startswith("CV"):
+            elif sections == type_index and line.startswith("CV"):
                 values.append(int(line.split("=")[1]))
     return values
 
@@ -96,7 +97,9 @@ class Grid:
     def __init__(self, image):
         pixels = numpy.asarray(image)
         blue = numpy.all(pixels == (0, 0, 255), axis=2)
-        rows = numpy.flatnonzero(blue.any(axis=1))
+        # Rows mostly blue: a title bar's few blue pixels are no CV row.
+        counts = blue.sum(axis=1)
+        rows = numpy.flatnonzero(counts > counts.max() / 2) if counts.max() else counts[:0]
         if not rows.size:
             raise SystemExit("FAIL: no blue CV row: no decoder type shown")
         self.top, bottom = rows[0], rows[-1]
@@ -281,7 +284,18 @@ def measure_texts(image, grid, choice):
         text("the choice's text", (l + inset, t + inset, r - 4 * inset, b - inset))
 
 
+def measure_picture(picture, dpi, sample_dir):
+    """Boxes only, on a picture of the window taken elsewhere (under Wine) with
+    the first sample type chosen."""
+    print(f"==> boxes in {os.path.basename(picture)} at {dpi} dpi")
+    image = Image.open(picture).convert("RGB")
+    measure_boxes("boxes", image, Grid(image), sample_values(sample_dir, 1), int(dpi) / 96)
+    return 1 if failures else 0
+
+
 def main():
+    if sys.argv[1] == "--boxes":
+        return measure_picture(*sys.argv[2:5])
     program, sample_dir, name, dpi = sys.argv[1:5]
     program = os.path.abspath(program)
     expected = sys.argv[5] if len(sys.argv) > 5 else ""
