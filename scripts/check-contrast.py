@@ -213,6 +213,8 @@ def box_rect(image, grid):
     px = image.load()
     points = [(x, y) for y in range(top + 3, bottom - 2) for x in range(left + 3, right - 2)
               if contrast(px[x, y], background) > 1.15]
+    if not points:
+        return None
     return (min(x for x, _ in points) - left, min(y for _, y in points) - top,
             max(x for x, _ in points) - left, max(y for _, y in points) - top)
 
@@ -229,6 +231,9 @@ def check_window_colour(what, found, expected):
 def measure_boxes(what, image, grid, values, scale):
     px = image.load()
     offset = box_rect(image, grid)
+    if not offset:
+        report(f"{what}: an open box, edge on its cell (none to be seen)", 1, 3)
+        return
     figures = {}
     for column, value in enumerate(values):
         for bit in range(8):
