@@ -94,7 +94,8 @@ def sample_values(sample_dir, type_index=TYPE_INDEX):
 class Grid:
     """Cell rectangles found from the pure blue CV row."""
 
-    def __init__(self, image):
+    def __init__(self, image, scale):
+        self.scale = scale
         pixels = numpy.asarray(image)
         blue = numpy.all(pixels == (0, 0, 255), axis=2)
         # Rows mostly blue: a title bar's few blue pixels are no CV row.
@@ -114,10 +115,14 @@ class Grid:
         self.pitch = self.height + self.columns[1][0] - self.columns[0][1] - 1
 
     def cell(self, row, column):
-        """(left, top, right, bottom), inclusive; rows 0-13 outputs, 14 CV, 15 value."""
+        """(left, top, right, bottom), inclusive; rows 0-13 outputs, 14 CV, 15 value.
+        Rows are whole device-independent pixels apart, so at a fractional
+        scale they fall where that many pixels times the scale round to."""
         left, right = self.columns[column]
-        top = self.top + (row - 14) * self.pitch
-        return left, top, right, top + self.height - 1
+        logical = round(self.pitch / self.scale)
+        top = self.top + round((row - 14) * logical * self.scale)
+        bottom = self.top + round(((row - 14) * logical + logical - 1) * self.scale) - 1
+        return left, top, right, bottom
 
 
 def band_pixels(rect, depth_from, depth_to):
@@ -228,6 +233,24 @@ def check_window_colour(what, found, expected):
         print(f"    {what:<44} {'#%02x%02x%02x' % found}, as asked")
 
 
+def box_edges(px, b, background):
+    """The weakest side of a box's edge: on each side the better of the two
+    outermost lines, corners left out, each line's median contrast."""
+    edges = []
+    for side in range(4):
+        best = 1
+        for depth in range(2):
+            if side < 2:
+                y = b[1] + depth if side == 0 else b[3] - depth
+                line = [px[x, y] for x in range(b[0] + 2, b[2] - 1)]
+            else:
+                x = b[0] + depth if side == 2 else b[2] - depth
+                line = [px[x, y] for y in range(b[1] + 2, b[3] - 1)]
+            best = max(best, statistics.median(contrast(p, background) for p in line))
+        edges.append(best)
+    return min(edges)
+
+
 def measure_boxes(what, image, grid, values, scale):
     px = image.load()
     offset = box_rect(image, grid)
@@ -242,23 +265,18 @@ def measure_boxes(what, image, grid, values, scale):
                 continue
             left, top, right, bottom = grid.cell(row, column)
             background = mode(image, (left, top, right + 1, bottom + 1))
-            b = (left + offset[0], top + offset[1], left + offset[2], top + offset[3])
-            edges = []
-            for side in range(4):
-                best = 1
-                for depth in range(2):
-                    if side < 2:
-                        y = b[1] + depth if side == 0 else b[3] - depth
-                        line = [px[x, y] for x in range(b[0] + 2, b[2] - 1)]
-                    else:
-                        x = b[0] + depth if side == 2 else b[2] - depth
-                        line = [px[x, y] for y in range(b[1] + 2, b[3] - 1)]
-                    best = max(best, statistics.median(contrast(p, background) for p in line))
-                edges.append(best)
+            # At a fractional scale rows and columns fall a pixel either way:
+            # the box is where its edge shows best near where it should be.
+            edges = max((box_edges(px, (left + offset[0] + dx, top + offset[1] + dy,
+                                        left + offset[2] + dx, top + offset[3] + dy), background), (dx, dy))
+                        for dx in range(-2, 3) for dy in range(-2, 3))
+            dx, dy = edges[1]
+            b = (left + offset[0] + dx, top + offset[1] + dy, left + offset[2] + dx, top + offset[3] + dy)
+            edges = edges[0]
             locked = value < 0
             checked = abs(value) >> bit & 1
             kind = ("locked" if locked else "open") + (" ticked" if checked else " unticked")
-            figures.setdefault(f"{kind} box: edge on its cell", []).append(min(edges))
+            figures.setdefault(f"{kind} box: edge on its cell", []).append(edges)
             if checked:
                 inset = max(2, round(2 * scale))
                 fill = px[b[0] + inset, b[1] + inset]
@@ -294,7 +312,7 @@ def measure_picture(picture, dpi, sample_dir):
     the first sample type chosen."""
     print(f"==> boxes in {os.path.basename(picture)} at {dpi} dpi")
     image = Image.open(picture).convert("RGB")
-    measure_boxes("boxes", image, Grid(image), sample_values(sample_dir, 1), int(dpi) / 96)
+    measure_boxes("boxes", image, Grid(image, int(dpi) / 96), sample_values(sample_dir, 1), int(dpi) / 96)
     return 1 if failures else 0
 
 
@@ -322,7 +340,7 @@ def main():
         key(*["Down"] * TYPE_INDEX)
         time.sleep(0.5)
         chosen = shot(window, f"{tag}-chosen")
-        grid = Grid(chosen)
+        grid = Grid(chosen, scale)
         key("Tab")
         entered = shot(window, f"{tag}-entered")
         key("Left")

@@ -81,6 +81,8 @@ bool measureStyleBox(const QStyleOptionViewItem &option, const QColor &backgroun
         return false;
     const qreal ratio = widget->devicePixelRatioF();
     QStyleOptionViewItem box = option;
+    // As the style draws the box inside a cell: never with the cell's focus.
+    box.state &= ~QStyle::State_HasFocus;
     const QRect indicator = style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, widget);
     const int margin = 2;
     box.rect = QRect(QPoint(margin, margin), indicator.size());
