@@ -57,7 +57,8 @@ private slots:
     void arrowsReachEveryCellButUnusedOutputs();
     void keysMoveTo_data();
     void keysMoveTo();
-    void currentCellIsFramedOnlyWhileTheGridHasFocus();
+    void currentCellIsRingedOnlyWhileTheGridHasFocus_data();
+    void currentCellIsRingedOnlyWhileTheGridHasFocus();
 };
 
 void GridKeyboardTest::tabMovesBetweenChoiceAndGrid()
@@ -166,26 +167,48 @@ void GridKeyboardTest::keysMoveTo()
     QCOMPARE(table->currentIndex(), table->model()->index(targetRow, targetColumn));
 }
 
-// The frame is drawn in the highlight colour just inside the cell's edge.
-void GridKeyboardTest::currentCellIsFramedOnlyWhileTheGridHasFocus()
+// The ring is drawn two pixels wide along the inside of the cell's edge, in
+// the highlight colour where that stands out from the cell at 3:1, else in
+// black or white.
+void GridKeyboardTest::currentCellIsRingedOnlyWhileTheGridHasFocus_data()
 {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QColor>("ring");
+    QTest::newRow("an open box on white, in the highlight colour") << 0 << 2 << QColor(0x30, 0x8c, 0xc6);
+    QTest::newRow("a locked box on light grey, in black") << 3 << 0 << QColor(Qt::black);
+    QTest::newRow("a CV on blue, in white") << cvRow << 2 << QColor(Qt::white);
+    QTest::newRow("a value on white, in the highlight colour") << valueRow << 5 << QColor(0x30, 0x8c, 0xc6);
+    QTest::newRow("a locked value on light grey, in black") << valueRow << 1 << QColor(Qt::black);
+}
+
+void GridKeyboardTest::currentCellIsRingedOnlyWhileTheGridHasFocus()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QColor, ring);
     WindowFixture fixture(decoders);
     QVERIFY(fixture.showAndChoose(lockedType));
     QTableWidget *table = fixture.table();
-    const QColor highlight = table->palette().color(QPalette::Highlight);
-    const auto framed = [table, highlight](int row, int column) {
+    const auto ringed = [table, ring](int row, int column) {
         const QRect cell = table->visualRect(table->model()->index(row, column));
         const QImage drawn = table->viewport()->grab().toImage();
-        return drawn.pixelColor(cell.left() + 1, cell.center().y()) == highlight;
+        const QPoint centre = cell.center();
+        for (const QPoint &p : {QPoint(cell.left(), centre.y()), QPoint(cell.left() + 1, centre.y()),
+                                QPoint(cell.right(), centre.y()), QPoint(cell.right() - 1, centre.y()),
+                                QPoint(centre.x(), cell.top()), QPoint(centre.x(), cell.top() + 1),
+                                QPoint(centre.x(), cell.bottom()), QPoint(centre.x(), cell.bottom() - 1)}) {
+            if (drawn.pixelColor(p) != ring)
+                return false;
+        }
+        return true;
     };
     enterGrid(fixture);
-    for (const QPoint &place : {QPoint(2, 0), QPoint(0, 3), QPoint(5, 15)}) {
-        placeCurrent(table, place.y(), place.x());
-        QVERIFY(framed(place.y(), place.x()));
-        QVERIFY(!framed(place.y() + (place.y() ? -1 : 1), place.x()));
-    }
+    placeCurrent(table, row, column);
+    QVERIFY(ringed(row, column));
+    QVERIFY(!ringed(row + (row ? -1 : 1), column));
     fixture.comboBox()->setFocus();
-    QVERIFY(!framed(15, 5));
+    QVERIFY(!ringed(row, column));
 }
 
 QTEST_MAIN(GridKeyboardTest)

@@ -3,6 +3,7 @@
 #include "accessiblechoice.h"
 #include "accessiblegrid.h"
 #include "accessibletext.h"
+#include "choiceframe.h"
 #include "griddelegate.h"
 #include "gridannouncer.h"
 #include "gridkeyboard.h"
@@ -96,5 +97,6 @@ void makeAccessible(QMainWindow *window, QComboBox *choice, QTableView *grid)
     grid->setTabKeyNavigation(false);
     grid->installEventFilter(new GridKeyboard(grid));
     grid->setItemDelegate(new GridDelegate(grid));
+    new ChoiceFrame(choice);
     new GridAnnouncer(choice, grid);
 }

@@ -1,8 +1,10 @@
 #include "griddelegate.h"
 
 #include "accessiblegrid.h"
+#include "cellpainting.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPainter>
@@ -11,18 +13,32 @@
 
 void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    QStyledItemDelegate::paint(painter, option, index);
-    if (!option.state.testFlag(QStyle::State_HasFocus))
-        return;
-    painter->save();
-    // A locked box's own colours are the disabled ones, whose highlight is a
-    // grey that vanishes on its grey background.
-    const QPalette::ColorGroup group =
-        option.state.testFlag(QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
-    painter->setPen(QPen(option.palette.color(group, QPalette::Highlight), 2));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
-    painter->restore();
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    const QColor background = cellBackground(cell);
+    const QWidget *view = option.widget;
+    QStyle *style = view ? view->style() : QApplication::style();
+    if (!cell.features.testFlag(QStyleOptionViewItem::HasCheckIndicator)
+        || styleBoxStandsOut(cell, background, view)) {
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+    } else {
+        const QRect box = style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &cell, view);
+        QStyleOptionViewItem withoutBox = cell;
+        withoutBox.features &= ~QStyleOptionViewItem::HasCheckIndicator;
+        style->drawControl(QStyle::CE_ItemViewItem, &withoutBox, painter, view);
+        paintBox(painter, box, cell.palette, background, cell.checkState != Qt::Unchecked, isLocked(index));
+    }
+    if (cell.features.testFlag(QStyleOptionViewItem::HasCheckIndicator) && isLocked(index)) {
+        const QRect box = style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &cell, view);
+        paintLockedMark(painter, option.rect, box, cell.palette, background);
+    }
+    // The editor, inset by the ring's width, leaves the ring showing around
+    // it, where it stands against the editor's own fill.
+    if (index == editedCell)
+        paintFocusRing(painter, option.rect,
+                       focusRingColour(cell.palette, cell.palette.color(QPalette::Active, QPalette::Base)));
+    else if (option.state.testFlag(QStyle::State_HasFocus))
+        paintFocusRing(painter, option.rect, focusRingColour(cell.palette, background));
 }
 
 QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
@@ -34,7 +50,28 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
     if (editor)
         editor->setAccessibleName(
             QCoreApplication::translate("MainWindow", "%1 bearbeiten").arg(cellName(index)));
+    editedCell = index;
     return editor;
+}
+
+void GridDelegate::destroyEditor(QWidget *editor, const QModelIndex &index) const
+{
+    if (index == editedCell)
+        editedCell = QPersistentModelIndex();
+    QStyledItemDelegate::destroyEditor(editor, index);
+}
+
+void GridDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                                        const QModelIndex &index) const
+{
+    QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+    editor->setGeometry(editor->geometry().adjusted(FocusRingWidth, FocusRingWidth, -FocusRingWidth,
+                                                    -FocusRingWidth));
+}
+
+bool GridDelegate::isLocked(const QModelIndex &index)
+{
+    return !index.flags().testFlag(Qt::ItemIsEnabled);
 }
 
 // Orca takes the text events of an editor filled before it has the focus as

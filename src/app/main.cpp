@@ -1,3 +1,4 @@
+#include "desktopappearance.h"
 #include "mainwindow.h"
 #include "windowlanguage.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QTranslator translator;
     if (loadWindowTranslation(translator))
         application.installTranslator(&translator);
+    followDesktopAppearance(application);
     MainWindow window;
     window.show();
     return application.exec();

@@ -1,0 +1,50 @@
+#include "choiceframe.h"
+
+#include "cellpainting.h"
+#include "contrast.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QWidget>
+
+ChoiceFrame::ChoiceFrame(QWidget *choice) : QObject(choice), choice(choice)
+{
+    choice->installEventFilter(this);
+    choice->parentWidget()->installEventFilter(this);
+}
+
+bool ChoiceFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == choice) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::Move:
+        case QEvent::Resize:
+            choice->parentWidget()->update();
+            break;
+        default:
+            break;
+        }
+    } else if (event->type() == QEvent::Paint) {
+        // The holder draws nothing of its own; the choice is drawn over it after.
+        paint();
+    }
+    return false;
+}
+
+void ChoiceFrame::paint()
+{
+    QWidget *holder = choice->parentWidget();
+    const QPalette &palette = holder->palette();
+    const QColor window = palette.color(QPalette::Active, QPalette::Window);
+    QPainter painter(holder);
+    if (choice->hasFocus()) {
+        const int w = FocusRingWidth;
+        paintFocusRing(&painter, choice->geometry().adjusted(-w, -w, w, w), focusRingColour(palette, window));
+    } else {
+        paintFocusRing(&painter, choice->geometry().adjusted(-1, -1, 1, 1),
+                       firstContrasting(window, {palette.color(QPalette::Active, QPalette::Shadow),
+                                                 palette.color(QPalette::Active, QPalette::WindowText)}));
+    }
+}

@@ -1,0 +1,29 @@
+#ifndef CHOICEFRAME_H
+#define CHOICEFRAME_H
+
+#include <QObject>
+
+class QWidget;
+
+// Draws around the decoder-type choice, on the widget that holds it, an
+// outline that stands out from the window at 3:1, and while the choice has
+// the focus a ring twice as thick in the highlight colour. Styles draw both
+// fainter, and show the focus only once a key has moved it, so that the
+// choice, which has the focus from the start, would show none at first.
+class ChoiceFrame : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ChoiceFrame(QWidget *choice);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void paint();
+
+    QWidget *choice;
+};
+
+#endif // CHOICEFRAME_H
