@@ -25,6 +25,8 @@ use_wine_prefix() {
     export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
     [ -f "$WINEPREFIX/.ready" ] && return
     echo "==> Making the Wine prefix $WINEPREFIX"
+    # A prefix left half made by a run that was stopped is made anew.
+    rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
     [ "$dpi" = 96 ] ||
         wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
