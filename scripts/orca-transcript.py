@@ -20,7 +20,9 @@ failures = []
 # The program's own words as the English window says them (FM_LANGUAGE=en);
 # the decoder types and output names are the list's and stay as written.
 ENGLISH = {"Decodertyp": "Decoder type", "Funktionszuordnung": "Function mapping", "F0 v": "F0 f",
-           "Wert F2 bearbeiten": "Edit Value F2", "Wert": "Value"}
+           "Wert F2 bearbeiten": "Edit Value F2", "Wert": "Value",
+           "Eingefügt: CV35, CV36.": "Pasted: CV35, CV36.", "CV47 ordnet keine Funktion zu": "CV47 maps no function",
+           "Rückgängig gemacht: Einfügen.": "Undone: Paste."}
 
 
 def words(text):
@@ -28,6 +30,8 @@ def words(text):
         for german, english in ENGLISH.items():
             text = text.replace(german, english)
     return text
+
+
 silent_keys = 0
 
 

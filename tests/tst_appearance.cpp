@@ -33,15 +33,22 @@ DesktopAppearance appearanceOf(bool highContrast, bool gnomeHighContrast, bool d
     return appearance;
 }
 
-// The first pixel from the cell's left edge, along its middle, that is not
-// the cell's own colour: the box's left edge.
-QColor boxEdge(const QImage &drawn, const QRect &cell, const QColor &background)
+// The first pixel from the point given, stepping as given, that is not the
+// background: where a box's edge or a ring begins.
+QColor firstInk(const QImage &drawn, QPoint from, QPoint step, int length, const QColor &background)
 {
-    for (int x = cell.left() + 2; x < cell.right(); ++x) {
-        if (drawn.pixelColor(x, cell.center().y()) != background)
-            return drawn.pixelColor(x, cell.center().y());
+    for (QPoint p = from; length-- > 0; p += step) {
+        if (drawn.pixelColor(p) != background)
+            return drawn.pixelColor(p);
     }
     return background;
+}
+
+// Whether the colour stands out from the other at 3:1, with both in the message.
+QByteArray standsOut(const QColor &one, const QColor &other)
+{
+    return contrastRatio(one, other) >= 3.0 ? QByteArray()
+                                            : (one.name() + " on " + other.name() + " is below 3:1").toUtf8();
 }
 
 } // namespace
@@ -219,25 +226,22 @@ void AppearanceTest::portalSettingsAreRead()
 #endif
 }
 
-// Each box's left edge against its cell, in the colours a user sees:
-// open boxes on the palette's base colour, locked ones on their light grey.
+// Each box's left and top edges against its cell, in the colours a user
+// sees: open boxes on the palette's base colour, locked ones on their light
+// grey. Whether the style's own box or one drawn in its stead, its edges
+// stand out at 3:1.
 void AppearanceTest::boxesStandOutInEveryPalette_data()
 {
     QTest::addColumn<PaletteKind>("kind");
     QTest::addColumn<int>("column");
     QTest::addColumn<QColor>("cell");
-    QTest::addColumn<QColor>("edge");
     const QColor lightGrey(0xc0, 0xc0, 0xc0);
-    QTest::newRow("dark, open") << PaletteKind::Dark << 2 << QColor(0x1e, 0x1e, 0x1e) << QColor(0xe0, 0xe0, 0xe0);
-    QTest::newRow("dark, locked") << PaletteKind::Dark << 0 << lightGrey << QColor(Qt::black);
-    QTest::newRow("black high contrast, open") << PaletteKind::HighContrastDark << 2 << QColor(Qt::black)
-                                               << QColor(Qt::white);
-    QTest::newRow("black high contrast, locked") << PaletteKind::HighContrastDark << 0 << lightGrey
-                                                 << QColor(Qt::black);
-    QTest::newRow("white high contrast, open") << PaletteKind::HighContrastLight << 2 << QColor(Qt::white)
-                                               << QColor(Qt::black);
-    QTest::newRow("white high contrast, locked") << PaletteKind::HighContrastLight << 0 << lightGrey
-                                                 << QColor(Qt::black);
+    QTest::newRow("dark, open") << PaletteKind::Dark << 2 << QColor(0x1e, 0x1e, 0x1e);
+    QTest::newRow("dark, locked") << PaletteKind::Dark << 0 << lightGrey;
+    QTest::newRow("black high contrast, open") << PaletteKind::HighContrastDark << 2 << QColor(Qt::black);
+    QTest::newRow("black high contrast, locked") << PaletteKind::HighContrastDark << 0 << lightGrey;
+    QTest::newRow("white high contrast, open") << PaletteKind::HighContrastLight << 2 << QColor(Qt::white);
+    QTest::newRow("white high contrast, locked") << PaletteKind::HighContrastLight << 0 << lightGrey;
 }
 
 void AppearanceTest::boxesStandOutInEveryPalette()
@@ -245,7 +249,6 @@ void AppearanceTest::boxesStandOutInEveryPalette()
     QFETCH(PaletteKind, kind);
     QFETCH(int, column);
     QFETCH(QColor, cell);
-    QFETCH(QColor, edge);
     QApplication::setPalette(paletteOf(kind, QPalette()));
     WindowFixture fixture(decoders);
     QVERIFY(fixture.showAndChoose(lockedType));
@@ -253,14 +256,23 @@ void AppearanceTest::boxesStandOutInEveryPalette()
     const QRect rect = table->visualRect(table->model()->index(0, column));
     const QImage drawn = table->viewport()->grab().toImage();
     QCOMPARE(drawn.pixelColor(rect.right() - 1, rect.top() + 3), cell);
-    QCOMPARE(boxEdge(drawn, rect, cell), edge);
+    // Along the cell's middle to the box's left edge, then down from the
+    // cell's top, just inside that edge, to the box's top edge.
+    const int middle = rect.center().y();
+    int left = rect.left() + 2;
+    while (left < rect.right() && drawn.pixelColor(left, middle) == cell)
+        ++left;
+    const QColor leftEdge = drawn.pixelColor(left, middle);
+    const QColor topEdge = firstInk(drawn, QPoint(left + 2, rect.top() + 2), QPoint(0, 1), rect.height() / 2, cell);
+    QVERIFY2(standsOut(leftEdge, cell).isEmpty(), standsOut(leftEdge, cell));
+    QVERIFY2(standsOut(topEdge, cell).isEmpty(), standsOut(topEdge, cell));
     // The palette changes how cells are drawn, never what they hold.
     QCOMPARE(fixture.cell(0, column)->data(Qt::BackgroundRole).isValid(), column < 2);
 }
 
-// At start the choice has the focus, before any key has moved it: the ring
-// shows in the highlight colour two pixels wide around it; once the focus
-// leaves, a one-pixel outline in the style's shadow colour stays.
+// At start the choice has the focus, before any key has moved it: a ring
+// two pixels wide shows all around it, standing out from the window at 3:1;
+// once the focus leaves, a one-pixel outline that stands out as well stays.
 void AppearanceTest::choiceShowsItsFocusFromTheStart()
 {
     WindowFixture fixture(decoders);
@@ -270,20 +282,26 @@ void AppearanceTest::choiceShowsItsFocusFromTheStart()
     QComboBox *choice = fixture.comboBox();
     QTRY_VERIFY(choice->hasFocus());
     QWidget *holder = choice->parentWidget();
+    const QColor window = holder->palette().color(QPalette::Window);
     const QRect around = choice->geometry();
     const int middle = around.center().y();
+    const int centre = around.center().x();
     QImage drawn = holder->grab().toImage();
-    const QColor highlight(0x30, 0x8c, 0xc6);
-    QCOMPARE(drawn.pixelColor(around.left() - 1, middle), highlight);
-    QCOMPARE(drawn.pixelColor(around.left() - 2, middle), highlight);
-    QCOMPARE(drawn.pixelColor(around.right() + 2, middle), highlight);
-    QCOMPARE(drawn.pixelColor(around.center().x(), around.top() - 2), highlight);
-    QCOMPARE(drawn.pixelColor(around.center().x(), around.bottom() + 1), highlight);
-    QCOMPARE(drawn.pixelColor(around.left() - 3, middle), holder->palette().color(QPalette::Window));
+    const QColor ring = drawn.pixelColor(around.left() - 1, middle);
+    QVERIFY2(standsOut(ring, window).isEmpty(), standsOut(ring, window));
+    for (const QPoint &p : {QPoint(around.left() - 2, middle), QPoint(around.right() + 1, middle),
+                            QPoint(around.right() + 2, middle), QPoint(centre, around.top() - 1),
+                            QPoint(centre, around.top() - 2), QPoint(centre, around.bottom() + 1),
+                            QPoint(centre, around.bottom() + 2), QPoint(around.left() - 2, around.top() - 2),
+                            QPoint(around.right() + 2, around.bottom() + 2)})
+        QCOMPARE(drawn.pixelColor(p), ring);
+    QCOMPARE(drawn.pixelColor(around.left() - 3, middle), window);
     fixture.table()->setFocus();
     drawn = holder->grab().toImage();
-    QCOMPARE(drawn.pixelColor(around.left() - 1, middle), QColor(0x76, 0x76, 0x76));
-    QCOMPARE(drawn.pixelColor(around.left() - 2, middle), holder->palette().color(QPalette::Window));
+    const QColor outline = drawn.pixelColor(around.left() - 1, middle);
+    QVERIFY2(standsOut(outline, window).isEmpty(), standsOut(outline, window));
+    QCOMPARE(drawn.pixelColor(centre, around.bottom() + 1), outline);
+    QCOMPARE(drawn.pixelColor(around.left() - 2, middle), window);
 }
 
 void AppearanceTest::cleanup()

@@ -1,3 +1,4 @@
+#include "contrast.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -167,37 +168,41 @@ void GridKeyboardTest::keysMoveTo()
     QCOMPARE(table->currentIndex(), table->model()->index(targetRow, targetColumn));
 }
 
-// The ring is drawn two pixels wide along the inside of the cell's edge, in
-// the highlight colour where that stands out from the cell at 3:1, else in
-// black or white.
+// The ring is drawn two pixels wide along the inside of the cell's edge, all
+// around it, in a colour that stands out from the cell at 3:1: the highlight
+// colour where it does, else black or white.
 void GridKeyboardTest::currentCellIsRingedOnlyWhileTheGridHasFocus_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
-    QTest::addColumn<QColor>("ring");
-    QTest::newRow("an open box on white, in the highlight colour") << 0 << 2 << QColor(0x30, 0x8c, 0xc6);
-    QTest::newRow("a locked box on light grey, in black") << 3 << 0 << QColor(Qt::black);
-    QTest::newRow("a CV on blue, in white") << cvRow << 2 << QColor(Qt::white);
-    QTest::newRow("a value on white, in the highlight colour") << valueRow << 5 << QColor(0x30, 0x8c, 0xc6);
-    QTest::newRow("a locked value on light grey, in black") << valueRow << 1 << QColor(Qt::black);
+    QTest::addColumn<QColor>("cell");
+    const QColor white(Qt::white), lightGrey(0xc0, 0xc0, 0xc0);
+    QTest::newRow("an open box on white") << 0 << 2 << white;
+    QTest::newRow("a locked box on light grey") << 3 << 0 << lightGrey;
+    QTest::newRow("a CV on blue") << cvRow << 2 << QColor(Qt::blue);
+    QTest::newRow("a value on white") << valueRow << 5 << white;
+    QTest::newRow("a locked value on light grey") << valueRow << 1 << lightGrey;
 }
 
 void GridKeyboardTest::currentCellIsRingedOnlyWhileTheGridHasFocus()
 {
     QFETCH(int, row);
     QFETCH(int, column);
-    QFETCH(QColor, ring);
+    QFETCH(QColor, cell);
     WindowFixture fixture(decoders);
     QVERIFY(fixture.showAndChoose(lockedType));
     QTableWidget *table = fixture.table();
-    const auto ringed = [table, ring](int row, int column) {
-        const QRect cell = table->visualRect(table->model()->index(row, column));
+    const auto ringed = [table, cell](int row, int column) {
+        const QRect place = table->visualRect(table->model()->index(row, column));
         const QImage drawn = table->viewport()->grab().toImage();
-        const QPoint centre = cell.center();
-        for (const QPoint &p : {QPoint(cell.left(), centre.y()), QPoint(cell.left() + 1, centre.y()),
-                                QPoint(cell.right(), centre.y()), QPoint(cell.right() - 1, centre.y()),
-                                QPoint(centre.x(), cell.top()), QPoint(centre.x(), cell.top() + 1),
-                                QPoint(centre.x(), cell.bottom()), QPoint(centre.x(), cell.bottom() - 1)}) {
+        const QPoint centre = place.center();
+        const QColor ring = drawn.pixelColor(place.left(), centre.y());
+        if (contrastRatio(ring, cell) < 3.0)
+            return false;
+        for (const QPoint &p : {QPoint(place.left() + 1, centre.y()), QPoint(place.right(), centre.y()),
+                                QPoint(place.right() - 1, centre.y()), QPoint(centre.x(), place.top()),
+                                QPoint(centre.x(), place.top() + 1), QPoint(centre.x(), place.bottom()),
+                                QPoint(centre.x(), place.bottom() - 1), place.topLeft(), place.bottomRight()}) {
             if (drawn.pixelColor(p) != ring)
                 return false;
         }
@@ -209,6 +214,9 @@ void GridKeyboardTest::currentCellIsRingedOnlyWhileTheGridHasFocus()
     QVERIFY(!ringed(row + (row ? -1 : 1), column));
     fixture.comboBox()->setFocus();
     QVERIFY(!ringed(row, column));
+    // Where the ring was, the cell's own colour: the one it had to stand out from.
+    const QRect place = table->visualRect(table->model()->index(row, column));
+    QCOMPARE(table->viewport()->grab().toImage().pixelColor(place.left(), place.center().y()), cell);
 }
 
 QTEST_MAIN(GridKeyboardTest)
