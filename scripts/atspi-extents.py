@@ -69,7 +69,7 @@ def blue_area(picture, told):
 def drawn_box(picture, told, margin):
     """The box around everything that differs from the window's background,
     within the margin given around the place told: the choice's frame, shown
-    without a focus indicator."""
+    without a focus indicator, and the outline the window draws around it."""
     x, y, width, height = told
     background = picture.at(x - margin, y - margin)
     inside = [(px, py) for px in range(x - margin, x + width + margin) for py in range(y - margin, y + height + margin)
@@ -140,9 +140,13 @@ picture = Screenshot()
 scale = int(dpi) / 96
 drawn = {"focused cell " + repr(cell_name): blue_area(picture, told["focused cell " + repr(cell_name)]),
          "choice": drawn_box(picture, told["choice"], int(4 * scale))}
+# The window outlines the choice one device-independent pixel wide, around it.
+around = {"choice": scale}
 faults = []
 for what in told:
-    off = off_by(told[what], drawn[what])
+    x, y, width, height = told[what]
+    grow = around.get(what, 0)
+    off = off_by((x - grow, y - grow, width + 2 * grow, height + 2 * grow), drawn[what])
     print(f"    {dpi} dpi: the {what} told at {told[what]}, drawn at {drawn[what]}: "
           + ("nothing of it there" if off is None else f"{off} px off"))
     if off is None or off > 1:

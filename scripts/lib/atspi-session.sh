@@ -84,9 +84,16 @@ a11y_bus_up() {
 # It speaks German, or the language FM_LANGUAGE names ("en"), whatever the caller's.
 start_program() {
     helper env --chdir=sample LANGUAGE=${FM_LANGUAGE:-de} QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" >"$work/program.log" 2>&1
+    program_group=$!
     local window
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Function Mapping$" | head -n 1) ||
         fail "the window did not appear: $(cat "$work/program.log")"
     # Without a window manager nothing else gives the window the keyboard.
     xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+}
+
+# Ends the program start_program started last, with all it started.
+stop_program() {
+    kill -- "-$program_group" 2>/dev/null || true
+    wait "$program_group" 2>/dev/null || true
 }
