@@ -446,6 +446,9 @@ void AccessibleGridTest::charactersLieOverTheirInk()
     }
     QVERIFY(!text->characterRect(text->characterCount()).isValid());
     told.moveTopLeft(drawnIn->mapFromGlobal(told.topLeft()));
+    // Some styles draw the choice's focus as a dotted frame close around its text.
+    if (choice)
+        fixture.table()->setFocus();
     // The text is black; frames, grid lines and backgrounds are light, the CV row blue.
     const QImage image = drawnIn->grab().toImage();
     QRect ink;

@@ -99,13 +99,17 @@ QRect AccessibleGridCell::rect() const
 }
 
 // The item style draws a cell's text in its text area, a focus frame's margin
-// and a pixel in from each side.
+// and a pixel in from each side; laid out in the view's font and alignment,
+// as the view has it drawn: some styles fit the area to the text's height
+// and place it by the alignment.
 QRect AccessibleGridCell::textArea() const
 {
     if (!isValid())
         return QRect();
     QStyleOptionViewItem option;
     option.initFrom(view->viewport());
+    option.font = view->font();
+    option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     option.rect = view->visualRect(index);
     option.text = shownText();
     option.features = QStyleOptionViewItem::HasDisplay;
