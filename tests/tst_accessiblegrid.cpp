@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPointer>
 #include <QtTest>
 #include <private/qguiapplication_p.h>
 #include <private/qhighdpiscaling_p.h>
@@ -369,6 +370,8 @@ void AccessibleGridTest::everythingLiesWhereItIsDrawn()
     QTRY_VERIFY(table->verticalHeader()->width() > 0);
     QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(table);
     QAccessibleInterface *reader = nullptr;
+    // A window that takes the activation closes the editor, and its reader goes with it.
+    QPointer<QWidget> editor;
     QRect drawn;
     const bool character = object.endsWith("character");
     if (object == "box" || object == "value" || object == "value character") {
@@ -395,7 +398,7 @@ void AccessibleGridTest::everythingLiesWhereItIsDrawn()
         table->setFocus();
         table->setCurrentCell(15, 4);
         QTest::keyClick(table, Qt::Key_F2);
-        QWidget *editor = QApplication::focusWidget();
+        editor = QApplication::focusWidget();
         QVERIFY(qobject_cast<QLineEdit *>(editor));
         reader = QAccessible::queryAccessibleInterface(editor);
         drawn = globalRect(editor);
@@ -405,7 +408,7 @@ void AccessibleGridTest::everythingLiesWhereItIsDrawn()
     if (character) {
         // Where the characters lie is checked without the bridge, and against
         // the screen in charactersLieOverTheirInk.
-        QTRY_VERIFY(reader->textInterface()->characterCount() >= 3);
+        QTRY_VERIFY((editor || !object.contains("editor")) && reader->textInterface()->characterCount() >= 3);
         const PlatformNamed unconverted(QStringLiteral("offscreen"));
         drawn = reader->textInterface()->characterRect(1);
     }
