@@ -52,6 +52,10 @@ void StatusNotice::show(const QString &message)
         return;
     auto *notice = static_cast<Notice *>(QAccessible::accessibleInterface(noticeId));
     notice->message = message;
+    // Screen readers that keep what they were told of an object (Orca 48
+    // does) would read the notice by its last message without this.
+    QAccessibleEvent renamed(notice, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }
