@@ -31,6 +31,10 @@ if(FM_HOMEPAGE)
     </screenshot>
   </screenshots>\n")
     list(APPEND man_contact "Function Mapping home page: <${FM_HOMEPAGE}>")
+else()
+    # Newer AppStream validators (Debian 13's) require a home page, as Debian
+    # requires the maintainer's address: there alone a placeholder stands.
+    set(FM_METAINFO_HOMEPAGE "  <url type=\"homepage\">https://example.org/function-mapping</url>\n")
 endif()
 if(man_contact)
     list(JOIN man_contact "\n.br\n" man_contact)
