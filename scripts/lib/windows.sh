@@ -1,5 +1,6 @@
-# Sourced by the Windows scripts, after common.sh: where the cross-built Qt lives.
-FM_QT_WIN64=${FM_QT_WIN64:-$FM_CACHE/qt-5.15.8-win64}
+# Sourced by the Windows scripts, after common.sh: where the cross-built Qt lives
+# (with networking and serial ports, hence a key of its own).
+FM_QT_WIN64=${FM_QT_WIN64:-$FM_CACHE/qt-5.15.8-win64-net}
 export FM_QT_WIN64
 
 # The DLLs a Windows program or DLL names in its import table.
