@@ -1,5 +1,5 @@
 # Sourced by the Windows scripts, after common.sh: where the cross-built Qt lives
-# (with networking and serial ports, hence a key of its own).
+# (with networking, hence a key of its own).
 FM_QT_WIN64=${FM_QT_WIN64:-$FM_CACHE/qt-5.15.8-win64-net}
 export FM_QT_WIN64
 
