@@ -1,35 +1,26 @@
 #include "accessiblechoice.h"
 
-#include "accessibility.h"
+#include "accessiblebase.h"
 
 #include <QAbstractItemView>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
 namespace {
 
 // The choice's name, as a label that is not drawn: the window shows none.
-class ChoiceLabel : public AccessibleLeaf
+class ChoiceLabel : public WidgetLeaf<QComboBox>
 {
 public:
-    explicit ChoiceLabel(QComboBox *choice) : choice(choice) {}
+    explicit ChoiceLabel(QComboBox *choice) : WidgetLeaf(choice, true) {}
 
-    bool isValid() const override { return choice; }
-    QAccessibleInterface *parent() const override
-    {
-        return choice ? QAccessible::queryAccessibleInterface(choice->parentWidget()) : nullptr;
-    }
     QString text(QAccessible::Text t) const override
     {
-        return choice && t == QAccessible::Name ? choice->accessibleName() : QString();
+        return owner && t == QAccessible::Name ? owner->accessibleName() : QString();
     }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override { return QAccessible::State(); }
-
-private:
-    QPointer<QComboBox> choice;
 };
 
 // Screen readers on AT-SPI (Orca since release 44) take a combo box's value

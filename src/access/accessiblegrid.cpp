@@ -5,11 +5,11 @@
 namespace {
 
 // Stands on a used-up id; to anyone who asks, an object that is gone.
-class Placeholder : public AccessibleLeaf
+class Placeholder : public WidgetLeaf<QWidget>
 {
 public:
-    bool isValid() const override { return false; }
-    QAccessibleInterface *parent() const override { return nullptr; }
+    Placeholder() : WidgetLeaf(nullptr) {}
+
     QString text(QAccessible::Text) const override { return QString(); }
     QAccessible::Role role() const override { return QAccessible::NoRole; }
     QAccessible::State state() const override

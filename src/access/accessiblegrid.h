@@ -1,7 +1,7 @@
 #ifndef ACCESSIBLEGRID_H
 #define ACCESSIBLEGRID_H
 
-#include "accessibility.h"
+#include "accessiblebase.h"
 #include "accessibletext.h"
 #include "gridshape.h"
 

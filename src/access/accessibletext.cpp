@@ -1,6 +1,6 @@
 #include "accessibletext.h"
 
-#include "accessibility.h"
+#include "accessiblebase.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>

@@ -1,23 +1,17 @@
 #include "statusnotice.h"
 
-#include "accessibility.h"
+#include "accessiblebase.h"
 
-#include <QPointer>
 #include <QStatusBar>
 
 namespace {
 
 // The last message, as the screen reader reads it when told it appeared.
-class Notice : public AccessibleLeaf
+class Notice : public WidgetLeaf<QStatusBar>
 {
 public:
-    explicit Notice(QStatusBar *bar) : bar(bar) {}
+    using WidgetLeaf::WidgetLeaf;
 
-    bool isValid() const override { return bar; }
-    QAccessibleInterface *parent() const override
-    {
-        return bar ? QAccessible::queryAccessibleInterface(bar) : nullptr;
-    }
     QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? message : QString(); }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override
@@ -28,9 +22,6 @@ public:
     }
 
     QString message;
-
-private:
-    QPointer<QStatusBar> bar;
 };
 
 } // namespace

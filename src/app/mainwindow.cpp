@@ -2,9 +2,26 @@
 
 #include "accessibility.h"
 #include "catalogueloader.h"
+#include "choiceframe.h"
+#include "griddelegate.h"
+#include "gridkeyboard.h"
 #include "mainwindowui.h"
 
 #include <QStyle>
+
+namespace {
+
+// The grid's look and keys: Tab leaves the grid, the arrow keys move inside
+// it; its cells and the choice are drawn to stand out.
+void dressGrid(QComboBox *choice, QTableView *grid)
+{
+    grid->setTabKeyNavigation(false);
+    grid->installEventFilter(new GridKeyboard(grid));
+    grid->setItemDelegate(new GridDelegate(grid));
+    new ChoiceFrame(choice);
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new MainWindowUi)
@@ -16,14 +33,16 @@ MainWindow::MainWindow(QWidget *parent)
     fitRowHeightToContent();
     keepChoiceWidthFromNames();
     makeAccessible(this, ui->comboBox, ui->tableWidget);
+    dressGrid(ui->comboBox, ui->tableWidget);
+    editor = new ValuesEditor(ui->tableWidget, ui->statusBar);
     loadCatalogue();
-    setUpValueEditing();
 }
 
 MainWindow::~MainWindow()
 {
     // An open value editor commits as the grid goes, after the window's own members are gone.
     ui->tableWidget->disconnect(this);
+    ui->tableWidget->disconnect(editor);
     delete ui;
 }
 

@@ -2,17 +2,14 @@
 #define MAINWINDOW_H
 
 #include "decodertype.h"
-#include "valuestep.h"
+#include "valueseditor.h"
 
 #include <QMainWindow>
 #include <QStringList>
 #include <QVector>
 
 class MainWindowUi;
-class QAction;
 class QTableWidgetItem;
-class QUndoStack;
-class StatusNotice;
 
 class MainWindow : public QMainWindow
 {
@@ -32,22 +29,6 @@ private:
     void keepChoiceWidthFromNames();
     void loadCatalogue();
 
-    // Values in and out, and undo: the grid's actions, keys and menu.
-    void setUpValueEditing();
-    QAction *addGridAction(const char *text, const QList<QKeySequence> &keys, void (MainWindow::*act)());
-    bool canDo(QAction *action) const;
-    void copyTypeOnShow();
-    void pasteValues();
-    void undoStep();
-    void redoStep();
-    void recordUserStep(QTableWidgetItem *item);
-    void recordStep(const QString &text);
-    void startHistory(int index);
-    void showValues(const ValueTexts &texts);
-    ValueTexts valuesOnShow() const;
-    std::array<bool, CvCount> lockedColumns() const;
-    bool isTypeOnShow() const;
-
     MainWindowUi *ui;
     QStringList currentOutputNames;
     QVector<DecoderType> decoderTypes;
@@ -55,17 +36,8 @@ private:
     // cell-edit slot leaves those changes alone. Set until a decoder type is first shown.
     bool updating = true;
 
-    QUndoStack *history = nullptr;
-    StatusNotice *notice = nullptr;
-    QAction *undoAction = nullptr;
-    QAction *redoAction = nullptr;
-    QAction *copyAction = nullptr;
-    QAction *pasteAction = nullptr;
-    // The values the history last saw, and the choice entry it is about.
-    ValueTexts lastValues;
-    int historyType = 0;
-    // True while a step's values are written, which are no step of their own.
-    bool replaying = false;
+    // The grid's actions and their history. The slots tell it of the window's own changes.
+    ValuesEditor *editor = nullptr;
 };
 
 #endif // MAINWINDOW_H

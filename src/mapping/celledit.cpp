@@ -17,15 +17,8 @@ QTableWidgetItem *windowCell(QTableWidget *table, int column, int bit)
 
 void showValueOfBoxes(QTableWidget *table, int column)
 {
-    QTableWidgetItem *valueCell = table->item(GridShape(table->rowCount()).valueRow(), column);
-    if (!valueCell)
-        return;
-    std::array<int, WindowBits> states{};
-    for (int bit = 0; bit < WindowBits; ++bit) {
-        if (const QTableWidgetItem *box = windowCell(table, column, bit))
-            states[bit] = box->data(Qt::CheckStateRole).toInt();
-    }
-    valueCell->setData(Qt::DisplayRole, QStringLiteral("%1").arg(qint64(valueOfBoxes(states))));
+    if (QTableWidgetItem *valueCell = table->item(GridShape(table->rowCount()).valueRow(), column))
+        valueCell->setData(Qt::DisplayRole, QStringLiteral("%1").arg(boxesValue(table, column)));
 }
 
 // Only the low eight bits reach the boxes; the typed text stays as it is.
@@ -45,6 +38,7 @@ void MainWindow::on_tableWidget_itemChanged(QTableWidgetItem *item)
     // Every change below reports back here at once; only the user's own counts.
     if (updating)
         return;
+    const ValuesEditor::WindowChanges own(editor);
     updating = true;
     QTableWidget *table = ui->tableWidget;
     const GridShape shape(table->rowCount());

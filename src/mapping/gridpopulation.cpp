@@ -80,11 +80,13 @@ void styleColumn(QTableWidget *table, int column, bool locked)
 void MainWindow::on_comboBox_currentIndexChanged(int index)
 {
     QTableWidget *table = ui->tableWidget;
+    const ValuesEditor::WindowChanges own(editor);
     updating = true;
     removeAllRows(table);
     // Entry 0 is the placeholder; an index outside the catalogue is treated alike.
     if (index <= 0 || index >= decoderTypes.size()) {
         updating = false;
+        editor->startType(nullptr);
         return;
     }
 
@@ -103,4 +105,5 @@ void MainWindow::on_comboBox_currentIndexChanged(int index)
     const int valueRow = shape.valueRow();
     for (int column = 0; column < CvCount; ++column)
         table->item(valueRow, column)->setData(Qt::DisplayRole, magnitudeText(type.cvValues.at(column)));
+    editor->startType(&type);
 }

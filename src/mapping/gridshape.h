@@ -8,6 +8,8 @@
 
 #include <array>
 
+class QTableWidget;
+
 // The shape of the mapping grid, the one place that says which cell is which.
 // Below the output rows come the CV row and the value row; each function
 // column switches a window of eight consecutive outputs, and bit k of its CV
@@ -59,6 +61,8 @@ private:
 Qt::CheckState boxStateForBit(qint32 value, int bit);
 // Any state other than unchecked counts as a set bit.
 int valueOfBoxes(const std::array<int, WindowBits> &checkStates);
+// The column's value as the table's boxes show it.
+int boxesValue(const QTableWidget *table, int column);
 
 // The stored value's magnitude as the value row shows it; exact even for the
 // most negative 32-bit number.

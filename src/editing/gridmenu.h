@@ -12,23 +12,31 @@ class QTableView;
 
 // The grid's context menu: opened by the right mouse button where it is
 // pressed, and by the Menu key or Shift+F10 at the current cell. It offers the
-// window's actions, each enabled while the menu shows only if `canDo` says it
-// can do something (a null action stands for a separator); their keys answer always, and say so where they cannot.
+// actions added to it, each enabled while the menu shows only if its `canDo`
+// says it can do something; their keys answer always, and say so where they cannot.
 class GridMenu : public QObject
 {
     Q_OBJECT
 
 public:
-    GridMenu(QTableView *view, const QList<QAction *> &actions, std::function<bool(QAction *)> canDo);
+    explicit GridMenu(QTableView *view);
 
+    void addAction(QAction *action, std::function<bool()> canDo);
+    void addSeparator();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // A null action stands for a separator.
+    struct Entry
+    {
+        QAction *action;
+        std::function<bool()> canDo;
+    };
+
     void open(const QPoint &globalPosition);
 
     QTableView *view;
-    QList<QAction *> actions;
-    std::function<bool(QAction *)> canDo;
+    QList<Entry> entries;
 };
 
 #endif // GRIDMENU_H

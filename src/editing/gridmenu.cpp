@@ -7,12 +7,21 @@
 
 #include <utility>
 
-GridMenu::GridMenu(QTableView *view, const QList<QAction *> &actions, std::function<bool(QAction *)> canDo)
-    : QObject(view), view(view), actions(actions), canDo(std::move(canDo))
+GridMenu::GridMenu(QTableView *view) : QObject(view), view(view)
 {
     // The mouse's menu events go to the cells' viewport, the keyboard's to the view.
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);
+}
+
+void GridMenu::addAction(QAction *action, std::function<bool()> canDo)
+{
+    entries.append({action, std::move(canDo)});
+}
+
+void GridMenu::addSeparator()
+{
+    entries.append({nullptr, nullptr});
 }
 
 bool GridMenu::eventFilter(QObject *watched, QEvent *event)
@@ -35,18 +44,18 @@ void GridMenu::open(const QPoint &globalPosition)
     auto *menu = new QMenu(view);
     menu->setObjectName(QStringLiteral("gridMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction *action : qAsConst(actions)) {
-        if (!action) {
+    for (const Entry &entry : qAsConst(entries)) {
+        if (!entry.action) {
             menu->addSeparator();
             continue;
         }
-        action->setEnabled(canDo(action));
-        menu->addAction(action);
+        entry.action->setEnabled(entry.canDo());
+        menu->addAction(entry.action);
     }
     connect(menu, &QMenu::aboutToHide, this, [this] {
-        for (QAction *action : qAsConst(actions)) {
-            if (action)
-                action->setEnabled(true);
+        for (const Entry &entry : qAsConst(entries)) {
+            if (entry.action)
+                entry.action->setEnabled(true);
         }
     });
     menu->popup(globalPosition);
