@@ -8,12 +8,12 @@ step. Prints the WCAG contrast of every box's edge and tick, the locked boxes'
 mark, every focus indicator (with its thickness and how much of a full ring it
 covers) and the texts, each against its bar; exits 1 when any is below.
 
-Usage: check-contrast.py PROGRAM SAMPLE_DIR NAME DPI [EXPECTED_WINDOW [LIVE_CHANGE EXPECTED_WINDOW]]
+Usage: check-contrast.py PROGRAM SAMPLE_DIR NAME DPI [EXPECTED_WINDOW [LIVE_CHANGE EXPECTED_WINDOW]...]
        check-contrast.py --boxes PICTURE DPI SAMPLE_DIR
   EXPECTED_WINDOW: the window's colour, as #rrggbb, proving the palette the
-  desktop asked for was taken; LIVE_CHANGE: a line written to the settings
-  portal's input ($FM_PORTAL_INPUT, a pipe), after which the window is
-  measured again.
+  desktop asked for was taken; LIVE_CHANGE: lines, parted by ';', written to
+  the settings portal's input ($FM_PORTAL_INPUT, a pipe), after which the
+  window is measured again.
 """
 import io
 import os
@@ -322,7 +322,7 @@ def main():
     program, sample_dir, name, dpi = sys.argv[1:5]
     program = os.path.abspath(program)
     expected = sys.argv[5] if len(sys.argv) > 5 else ""
-    live, expected_after = (sys.argv[6], sys.argv[7]) if len(sys.argv) > 7 else ("", "")
+    changes = list(zip(sys.argv[6::2], sys.argv[7::2]))
     scale = int(dpi) / 96
     rgb = lambda hex_: tuple(int(hex_[k:k + 2], 16) for k in (1, 3, 5)) if hex_ else None
     print(f"==> {name} at {dpi} dpi")
@@ -368,13 +368,15 @@ def main():
                             ("value editor", editor)):
             measure_cell_focus(what, image, chosen, grid, scale)
         measure_texts(chosen, grid, choice)
-        if live:
+        for step, (live, expected_after) in enumerate(changes):
             print(f"  -- the desktop changes: {live}")
             with open(os.environ["FM_PORTAL_INPUT"], "w") as portal:
-                portal.write(live + "\n")
+                portal.write(live.replace(";", "\n") + "\n")
             time.sleep(1.5)
-            key("shift+Tab")
-            changed = shot(window, f"{tag}-changed")
+            # The choice takes the focus once and keeps it.
+            if step == 0:
+                key("shift+Tab")
+            changed = shot(window, f"{tag}-changed-{step}")
             measure_boxes("boxes after the change", changed, grid, values, scale)
             if choice:
                 bbox = choice[0]

@@ -29,7 +29,8 @@ QStringList announcements;
 QStringList focusReads;
 
 // What a screen reader is told of the grid's boxes and values, by the changed
-// cell's name, of a grid rebuilt for a new type and of the choice's caret;
+// cell's name, of a grid rebuilt for a new type, of the choice's caret and of
+// the status bar's notices (Orca 48 reads a notice by the name it last heard);
 // and, apart, what it is told has the focus.
 void recordAnnouncement(QAccessibleEvent *event)
 {
@@ -37,6 +38,12 @@ void recordAnnouncement(QAccessibleEvent *event)
         QAccessibleInterface *choice = event->accessibleInterface();
         announcements.append(QStringLiteral("caret in %1: %2")
                                  .arg(choice->text(QAccessible::Name), choice->text(QAccessible::Value)));
+    }
+    if ((event->type() == QAccessible::NameChanged || event->type() == QAccessible::ObjectShow)
+        && event->accessibleInterface()->role() == QAccessible::Notification) {
+        announcements.append(QStringLiteral("notice %1: %2")
+                                 .arg(event->type() == QAccessible::NameChanged ? "named" : "shown",
+                                      event->accessibleInterface()->text(QAccessible::Name)));
     }
     if (!qobject_cast<QTableWidget *>(event->object()))
         return;
@@ -525,6 +532,8 @@ void AccessibleGridTest::changesAreAnnounced_data()
     QTest::newRow("choosing a type")
         << "choose" << QStringList{"new grid", "caret in Decodertyp: Zweiter", "new grid", "caret in Decodertyp: Gemischt"};
     QTest::newRow("Space on a locked box") << "locked" << QStringList{};
+    QTest::newRow("Ctrl+Z with nothing to undo")
+        << "undo" << QStringList{"notice named: Nichts rückgängig zu machen.", "notice shown: Nichts rückgängig zu machen."};
 }
 
 void AccessibleGridTest::changesAreAnnounced()
@@ -557,6 +566,8 @@ void AccessibleGridTest::changesAreAnnounced()
     } else if (gesture == "choose") {
         fixture.choose(2);
         fixture.choose(1);
+    } else if (gesture == "undo") {
+        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
     } else if (gesture == "locked") {
         table->selectionModel()->setCurrentIndex(table->model()->index(5, 5), QItemSelectionModel::NoUpdate);
         QTest::keyClick(table, Qt::Key_Space);
