@@ -11,9 +11,9 @@ covers) and the texts, each against its bar; exits 1 when any is below.
 Usage: check-contrast.py PROGRAM SAMPLE_DIR NAME DPI [EXPECTED_WINDOW [LIVE_CHANGE EXPECTED_WINDOW]...]
        check-contrast.py --boxes PICTURE DPI SAMPLE_DIR
   EXPECTED_WINDOW: the window's colour, as #rrggbb, proving the palette the
-  desktop asked for was taken; LIVE_CHANGE: lines, parted by ';', written to
-  the settings portal's input ($FM_PORTAL_INPUT, a pipe), after which the
-  window is measured again.
+  desktop asked for was taken; LIVE_CHANGE: a line written to the settings
+  portal's input ($FM_PORTAL_INPUT, a pipe), after which the window is
+  measured again.
 """
 import io
 import os
@@ -371,7 +371,7 @@ def main():
         for step, (live, expected_after) in enumerate(changes):
             print(f"  -- the desktop changes: {live}")
             with open(os.environ["FM_PORTAL_INPUT"], "w") as portal:
-                portal.write(live.replace(";", "\n") + "\n")
+                portal.write(live + "\n")
             time.sleep(1.5)
             # The choice takes the focus once and keeps it.
             if step == 0:

@@ -119,8 +119,20 @@ def stays_idle(keys):
         failures.append(f"after {' '.join(keys)}: the program stayed busy ({used:.2f} s of processor time in 1 s)")
 
 
-program_pid = next(app for app in pyatspi.Registry.getDesktop(0)
-                   if app is not None and app.name == PROGRAM).get_process_id()
+carets = []
+
+
+def caret_moved(event):
+    """Where the program tells AT-SPI its caret went, as Orca hears it."""
+    try:
+        if event.host_application.name == PROGRAM:
+            carets.append(event.detail1)
+    except Exception:
+        pass
+
+
+program = next(app for app in pyatspi.Registry.getDesktop(0) if app is not None and app.name == PROGRAM)
+program_pid = program.get_process_id()
 events = []
 
 
@@ -176,14 +188,23 @@ put_on_clipboard("CV35=4, CV36=8, CV47=1")
 step(["ctrl+v"], ["Eingefügt: CV35, CV36.", "CV47 ordnet keine Funktion zu"], at_most=2)
 step(["ctrl+z"], ["Rückgängig gemacht: Einfügen."], at_most=2)
 
-# Word by word through a typed "-1", which starts with no word: Orca says
-# something after each key (which words is its own business), and the program
-# is free again right after it.
+# Word by word through a typed "-1", which starts with no word: the caret
+# goes where the key sends it, the program is free again right after each key,
+# and Orca says something after each key that lands on a word (which words is
+# its own business). At the start only a lone minus sign stands, which Orca
+# speaks or not as it pleases; the key after it shows that it was not kept silent.
 step(["F2"], ["Wert F2 bearbeiten text", "3"])
 step(["minus", "1"], [])
-for keys in (["ctrl+Left"], ["ctrl+Left"], ["ctrl+Right"], ["ctrl+Right"]):
-    step(keys, [""])
+pyatspi.Registry.registerEventListener(caret_moved, "object:text-caret-moved")
+for keys, caret, on_word in ((["ctrl+Left"], 1, True), (["ctrl+Left"], 0, False),
+                             (["ctrl+Right"], 1, True), (["ctrl+Right"], 2, True)):
+    carets.clear()
+    step(keys, [""] if on_word else [])
     stays_idle(keys)
+    pump()
+    if carets[-1:] != [caret]:
+        failures.append(f"after {' '.join(keys)}: the caret went to {carets}, not {caret}")
+pyatspi.Registry.deregisterEventListener(caret_moved, "object:text-caret-moved")
 step(["Escape"], ["Wert F2", "3"])
 
 # A type whose light is locked: the arrows reach its boxes, spoken as unavailable,
