@@ -2,6 +2,7 @@
 #include "gridshape.h"
 #include "mistypedlists.h"
 #include "pastedvalues.h"
+#include "valueseditor.h"
 #include "windowfixture.h"
 
 #include <QAction>
@@ -125,6 +126,7 @@ private slots:
     void copyReadsBackAsTheSameType_data();
     void copyReadsBackAsTheSameType();
     void undoAndRedoRestoreEachStep();
+    void valuesAppliedFromElsewhereAreOneStep();
     void choosingAnotherTypeStartsAfresh();
     void menuOffersWhatCanBeDone();
     void valueEditorKeepsItsKeys();
@@ -424,6 +426,27 @@ void ValueEditingTest::undoAndRedoRestoreEachStep()
     QCOMPARE(statusMessage(fixture), QStringLiteral("Nichts zu wiederholen."));
     press(fixture, Qt::Key_Z);
     QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 1 300 0 12 0 0 0 0 0 0 0 0"));
+}
+
+// The editor alone, on a bare table: values from elsewhere (a decoder read,
+// a dropped file) come as one step of the name given, saying what they are told.
+void ValueEditingTest::valuesAppliedFromElsewhereAreOneStep()
+{
+    QTableWidget table(16, CvCount);
+    for (int column = 0; column < CvCount; ++column)
+        table.setItem(15, column, new QTableWidgetItem(QStringLiteral("0")));
+    QStatusBar bar;
+    ValuesEditor editor(&table, &bar);
+    const DecoderType type;
+    editor.startType(&type);
+    ValueTexts values = editor.valuesOnShow();
+    values[2] = values[13] = QStringLiteral("7");
+    editor.applyValues(values, QStringLiteral("Lesen"), QStringLiteral("Gelesen."));
+    QCOMPARE(table.item(15, 2)->text() + table.item(15, 13)->text(), QStringLiteral("77"));
+    QCOMPARE(bar.currentMessage(), QStringLiteral("Gelesen."));
+    editor.findChild<QAction *>(QStringLiteral("undoAction"))->trigger();
+    QCOMPARE(table.item(15, 2)->text() + table.item(15, 13)->text(), QStringLiteral("00"));
+    QCOMPARE(bar.currentMessage(), QStringLiteral("Rückgängig gemacht: Lesen."));
 }
 
 void ValueEditingTest::choosingAnotherTypeStartsAfresh()
