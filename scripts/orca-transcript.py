@@ -119,29 +119,26 @@ def stays_idle(keys):
         failures.append(f"after {' '.join(keys)}: the program stayed busy ({used:.2f} s of processor time in 1 s)")
 
 
-carets = []
+program_pid = next(app for app in pyatspi.Registry.getDesktop(0)
+                   if app is not None and app.name == PROGRAM).get_process_id()
 
 
-def caret_moved(event):
-    """Where the program tells AT-SPI its caret went, as Orca hears it."""
-    try:
-        if event.host_application.name == PROGRAM:
-            carets.append(event.detail1)
-    except Exception:
-        pass
+def recorder(into, what):
+    """A listener that keeps `what` of each event the program sends."""
+    def record(event):
+        try:
+            if event.host_application.name == PROGRAM:
+                into.append(what(event))
+        except Exception:
+            pass
+    return record
 
 
-program = next(app for app in pyatspi.Registry.getDesktop(0) if app is not None and app.name == PROGRAM)
-program_pid = program.get_process_id()
 events = []
-
-
-def count_event(event):
-    try:
-        if event.host_application.name == PROGRAM:
-            events.append(event.type)
-    except Exception:
-        pass
+count_event = recorder(events, lambda event: event.type)
+# Where the program tells AT-SPI its caret went, as Orca hears it.
+carets = []
+caret_moved = recorder(carets, lambda event: event.detail1)
 
 
 print("    (start)      " + " | ".join(settle(0)))
