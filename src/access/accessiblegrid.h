@@ -32,7 +32,7 @@ inline int gridChildIndex(int row, int column, int columnCount)
     return (row + 1) * (columnCount + 1) + column + 1;
 }
 
-inline CellKind cellKind(const QModelIndex &index)
+inline CellKind cellKindOf(const QModelIndex &index)
 {
     return GridShape(index.model()->rowCount(), index.model()->columnCount()).cellKind(index.row(), index.column());
 }
@@ -162,7 +162,7 @@ protected:
     QRect textArea() const override;
 
 private:
-    bool isBox() const { return isValid() && cellKind(index) == CellKind::Box; }
+    bool isBox() const { return isValid() && cellKindOf(index) == CellKind::Box; }
     bool showsNumber() const;
     bool canToggle() const;
     QList<QAccessibleInterface *> headerCells(int row, int column) const;

@@ -28,7 +28,7 @@ QString rowName(const QAbstractItemModel *model, int row)
 QString cellName(const QModelIndex &index)
 {
     const QString function = headerText(index, Qt::Horizontal);
-    switch (cellKind(index)) {
+    switch (cellKindOf(index)) {
     case CellKind::Box:
         return QStringLiteral("%1, %2").arg(rowName(index.model(), index.row()), function);
     case CellKind::Unused:
@@ -124,7 +124,7 @@ QAccessible::Role AccessibleGridCell::role() const
 {
     if (!isValid())
         return QAccessible::Cell;
-    switch (cellKind(index)) {
+    switch (cellKindOf(index)) {
     case CellKind::Box:
         return QAccessible::CheckBox;
     case CellKind::CvNumber:
@@ -147,7 +147,7 @@ QAccessible::State AccessibleGridCell::state() const
     const Qt::ItemFlags flags = index.flags();
     state.disabled = !flags.testFlag(Qt::ItemIsEnabled);
     // The arrow keys reach every cell but those outside the windows.
-    state.focusable = cellKind(index) != CellKind::Unused;
+    state.focusable = cellKindOf(index) != CellKind::Unused;
     state.focused = view->hasFocus() && view->currentIndex() == index;
     state.selectable = flags.testFlag(Qt::ItemIsSelectable);
     state.selected = view->selectionModel()->isSelected(index);
@@ -172,7 +172,7 @@ void *AccessibleGridCell::interface_cast(QAccessible::InterfaceType type)
     // Only a value has text to read in parts and to change. A CV cell says
     // its number in its name: given a text, newer Orca speaks that bare number.
     case QAccessible::TextInterface:
-        return isValid() && cellKind(index) == CellKind::Value ? static_cast<QAccessibleTextInterface *>(this)
+        return isValid() && cellKindOf(index) == CellKind::Value ? static_cast<QAccessibleTextInterface *>(this)
                                                                : nullptr;
     default:
         return nullptr;
@@ -207,7 +207,7 @@ bool AccessibleGridCell::showsNumber() const
 {
     if (!isValid())
         return false;
-    const CellKind kind = cellKind(index);
+    const CellKind kind = cellKindOf(index);
     return kind == CellKind::CvNumber || kind == CellKind::Value;
 }
 

@@ -47,7 +47,7 @@ void GridAnnouncer::accessibilityActiveChanged(bool active)
 void GridAnnouncer::announce(const QModelIndex &index, const QVector<int> &roles)
 {
     const int child = gridChildIndex(index.row(), index.column(), view->model()->columnCount());
-    const CellKind kind = cellKind(index);
+    const CellKind kind = cellKindOf(index);
     if (kind == CellKind::Box && roles.contains(Qt::CheckStateRole)) {
         QAccessible::State changed;
         changed.checked = true;

@@ -7,13 +7,27 @@ namespace {
 
 // The cell holding a bit of a column's value, if the table has one there;
 // a window never reaches into the CV or value row.
-QTableWidgetItem *windowCell(QTableWidget *table, int column, int bit)
+QTableWidgetItem *windowCell(const QTableWidget *table, int column, int bit)
 {
     const int row = windowStart(column) + bit;
     if (!GridShape(table->rowCount()).isOutputRow(row))
         return nullptr;
     return table->item(row, column);
 }
+
+} // namespace
+
+int boxesValue(const QTableWidget *table, int column)
+{
+    std::array<int, WindowBits> states{};
+    for (int bit = 0; bit < WindowBits; ++bit) {
+        if (const QTableWidgetItem *box = windowCell(table, column, bit))
+            states[bit] = box->data(Qt::CheckStateRole).toInt();
+    }
+    return valueOfBoxes(states);
+}
+
+namespace {
 
 void showValueOfBoxes(QTableWidget *table, int column)
 {

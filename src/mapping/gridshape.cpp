@@ -1,6 +1,5 @@
 #include "gridshape.h"
 
-#include <QTableWidget>
 #include <QtGlobal>
 
 int windowStart(int column)
@@ -55,19 +54,6 @@ int valueOfBoxes(const std::array<int, WindowBits> &checkStates)
             value += 1 << bit;
     }
     return value;
-}
-
-int boxesValue(const QTableWidget *table, int column)
-{
-    const GridShape shape(table->rowCount());
-    std::array<int, WindowBits> states{};
-    for (int bit = 0; bit < WindowBits; ++bit) {
-        const int row = windowStart(column) + bit;
-        const QTableWidgetItem *box = shape.isOutputRow(row) ? table->item(row, column) : nullptr;
-        if (box)
-            states[bit] = box->data(Qt::CheckStateRole).toInt();
-    }
-    return valueOfBoxes(states);
 }
 
 QString magnitudeText(qint32 value)

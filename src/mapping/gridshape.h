@@ -61,7 +61,8 @@ private:
 Qt::CheckState boxStateForBit(qint32 value, int bit);
 // Any state other than unchecked counts as a set bit.
 int valueOfBoxes(const std::array<int, WindowBits> &checkStates);
-// The column's value as the table's boxes show it.
+// The column's value as the table's boxes show it; beside the cell-edit slot,
+// which keeps values and boxes in step.
 int boxesValue(const QTableWidget *table, int column);
 
 // The stored value's magnitude as the value row shows it; exact even for the
