@@ -1,4 +1,6 @@
 #include "checkersupport.h"
+#include "copiedvalues.h"
+#include "droppedfile.h"
 #include "gridshape.h"
 #include "mistypedlists.h"
 #include "pastedvalues.h"
@@ -12,6 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextCodec>
 #include <QtTest>
 
 namespace {
@@ -122,6 +126,10 @@ private slots:
     void hugeClipboardsAnswerQuickly();
     void copyWritesTheTypeOnShow();
     void copyWithoutATypeSaysSo();
+    void copyNotesWhatIsCopiedOtherwise_data();
+    void copyNotesWhatIsCopiedOtherwise();
+    void droppedFileIsReadOrRefused_data();
+    void droppedFileIsReadOrRefused();
     void copyReadsBackAsTheSameType_data();
     void copyReadsBackAsTheSameType();
     void undoAndRedoRestoreEachStep();
@@ -358,6 +366,101 @@ void ValueEditingTest::copyWithoutATypeSaysSo()
     press(fixture, Qt::Key_C);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("vorher"));
     QCOMPARE(statusMessage(fixture), QStringLiteral("Nichts kopiert: es ist kein Decodertyp gewählt."));
+}
+
+void ValueEditingTest::copyNotesWhatIsCopiedOtherwise_data()
+{
+    QTest::addColumn<QStringList>("shown"); // column=text; the rest show 0
+    QTest::addColumn<QList<int>>("locked");
+    QTest::addColumn<QStringList>("notes");
+    QTest::newRow("all as shown") << QStringList{"0=7", "1=255", "2=007", "3=+5", "4= 9 "} << QList<int>{}
+                                  << QStringList{};
+    QTest::newRow("beyond a byte") << QStringList{"4=300"} << QList<int>{}
+                                   << QStringList{"CV37 = 300 als 44 kopiert (was die Kästchen zeigen)."};
+    QTest::newRow("negative in an open column") << QStringList{"3=-1", "5=-256"} << QList<int>{}
+                                                << QStringList{"CV36 = -1 als 255 kopiert (was die Kästchen zeigen).",
+                                                               "CV38 = -256 als 0 kopiert (was die Kästchen zeigen)."};
+    // A locked column shows its value's magnitude; copied negative, as it locks, that is no news.
+    QTest::newRow("locked, as it locks") << QStringList{"5=12", "6=0"} << QList<int>{5, 6} << QStringList{};
+    QTest::newRow("locked beyond a byte") << QStringList{"7=300"} << QList<int>{7}
+                                          << QStringList{"CV40 = 300 als -44 kopiert (was die Kästchen zeigen)."};
+    QTest::newRow("no number") << QStringList{"2=abc", "13=99999999999"} << QList<int>{}
+                               << QStringList{"CV35 = abc als 0 kopiert (was die Kästchen zeigen).",
+                                              "CV46 = 99999999999 als 0 kopiert (was die Kästchen zeigen)."};
+    QTest::newRow("empty") << QStringList{"2="} << QList<int>{}
+                           << QStringList{"CV35 ohne Wert als 0 kopiert (was die Kästchen zeigen)."};
+}
+
+void ValueEditingTest::copyNotesWhatIsCopiedOtherwise()
+{
+    QFETCH(QStringList, shown);
+    QFETCH(QList<int>, locked);
+    QFETCH(QStringList, notes);
+    std::array<QString, CvCount> texts;
+    texts.fill(QStringLiteral("0"));
+    for (const QString &cell : shown)
+        texts[cell.section(QLatin1Char('='), 0, 0).toInt()] = cell.section(QLatin1Char('='), 1);
+    std::array<bool, CvCount> lockedColumns{};
+    for (const int column : locked)
+        lockedColumns[column] = true;
+    QCOMPARE(copyNotes(texts, lockedColumns), notes);
+}
+
+void ValueEditingTest::droppedFileIsReadOrRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes"); // a folder where null
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("refusal");
+    const QByteArray roster = "<CVvalue name=\"33\" value=\"1\"/>\n";
+    QTest::newRow("roster entry") << "BR 50.xml" << roster << QByteArray("UTF-8") << QString::fromUtf8(roster)
+                                  << QString();
+    QTest::newRow("UTF-8 with its mark") << "Tabelle.CSV" << QByteArray("\xEF\xBB\xBF" "CV;Wert\n33;1\xC2\xA0")
+                                         << QByteArray("UTF-8") << QString::fromUtf8("CV;Wert\n33;1\u00a0")
+                                         << QString();
+    QTest::newRow("Latin-1 where the system writes it") << "notiz.txt" << QByteArray("CV35 = 4 \xB0")
+                                                        << QByteArray("ISO-8859-1")
+                                                        << QString::fromUtf8("CV35 = 4 \u00b0") << QString();
+    QTest::newRow("Latin-1 where the system writes UTF-8")
+        << "notiz.txt" << QByteArray("CV35 = 4 \xB0") << QByteArray("UTF-8") << QString()
+        << QString::fromUtf8("Nichts eingefügt: „notiz.txt“ ist weder UTF-8 noch in der Zeichenkodierung des "
+                             "Systems geschrieben.");
+    QTest::newRow("a folder") << "Loks.ini" << QByteArray() << QByteArray("UTF-8") << QString()
+                              << QString::fromUtf8("Nichts eingefügt: „Loks.ini“ ist ein Ordner.");
+    QTest::newRow("another kind of file") << "Lok.pdf" << QByteArray("%PDF") << QByteArray("UTF-8") << QString()
+                                          << QString::fromUtf8("Nichts eingefügt: gelesen werden nur .xml-, .csv-, "
+                                                               ".txt- und .ini-Dateien, nicht „Lok.pdf“.");
+    QTest::newRow("10 MB") << "gross.txt" << QByteArray(10 * 1024 * 1024, '1') << QByteArray("UTF-8")
+                           << QString(10 * 1024 * 1024, QLatin1Char('1')) << QString();
+    QTest::newRow("over 10 MB") << "zu gross.txt" << QByteArray(10 * 1024 * 1024 + 1, '1') << QByteArray("UTF-8")
+                                << QString()
+                                << QString::fromUtf8("Nichts eingefügt: „zu gross.txt“ ist größer als 10 MB.");
+}
+
+void ValueEditingTest::droppedFileIsReadOrRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, locale);
+    QFETCH(QString, text);
+    QFETCH(QString, refusal);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(name);
+    if (bytes.isNull()) {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    }
+    QTextCodec *const before = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName(locale));
+    const DroppedFile dropped = readDroppedFile(path);
+    QTextCodec::setCodecForLocale(before);
+    QCOMPARE(dropped.text, text);
+    QCOMPARE(dropped.refusal, refusal);
 }
 
 void ValueEditingTest::copyReadsBackAsTheSameType_data()

@@ -13,12 +13,13 @@ QStringList copyNotes(const std::array<QString, CvCount> &shown, const std::arra
 {
     QStringList notes;
     for (int column = 0; column < CvCount; ++column) {
-        // The boxes show the low eight bits of the text as a cell reads it, 0 for no number.
+        // The boxes show the low eight bits of the text as a cell reads it, 0 for no number;
+        // a locked column shows its value's magnitude and is copied negative, as it locks.
         bool ok = false;
         const int value = shown[column].toInt(&ok, 10);
-        const qint32 copied = copiedValue(value & 0xff, locked[column]);
-        if (ok && value == copied)
+        if (ok && value >= 0 && value <= 255)
             continue;
+        const qint32 copied = copiedValue(value & 0xff, locked[column]);
         if (shown[column].trimmed().isEmpty())
             notes.append(QCoreApplication::translate("MainWindow", "CV%1 ohne Wert als %2 kopiert (was die Kästchen "
                                                                    "zeigen).")
