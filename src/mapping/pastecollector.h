@@ -4,6 +4,7 @@
 #include "pastedvalues.h"
 
 #include <QStringRef>
+#include <QVector>
 
 // What the paste reader's forms share: telling characters and numbers apart,
 // and collecting values and problems as the text names them.
@@ -50,7 +51,7 @@ public:
     void offer(int cv, const QStringRef &value, bool tellOtherCvs);
     // A value worked out from several places of the text.
     void offerWorkedOut(int cv, int value);
-    void problem(PasteProblem::Kind kind, const QString &cv, const QStringRef &text);
+    void problem(PasteProblem::Kind kind, int cv, const QStringRef &text);
     void refuse(PasteProblem::Kind kind, int count, int room = 0);
 
     bool hasValues() const;
@@ -67,6 +68,13 @@ private:
     std::array<bool, CvCount> has{};
     std::array<bool, CvCount> repeated{};
     PastedValues result;
+    struct NamedProblem
+    {
+        PasteProblem::Kind kind;
+        int cv;
+        QString text;
+    };
+    QVector<NamedProblem> namedProblems;
 };
 
 // The forms, each reading the whole text. Lines and tables come mixed in

@@ -151,7 +151,7 @@ void readJmriDefinition(const QString &text, PasteCollector &collector)
         if (!field.seen)
             continue;
         if (field.ambiguous)
-            collector.problem(PasteProblem::Ambiguous, QString::number(FirstCv + column), QStringRef());
+            collector.problem(PasteProblem::Ambiguous, FirstCv + column, QStringRef());
         else
             collector.offerWorkedOut(FirstCv + column, field.value);
     }

@@ -1,6 +1,8 @@
 #include "definitionline.h"
 #include "pastecollector.h"
 
+#include <QVarLengthArray>
+
 // CV lines and tables, as manuals, forum posts and spreadsheets give them.
 // A number is a value only where the words around it say whose: after
 // "CV33 =" or "CV33 ... default", or in a table's value column.
@@ -49,7 +51,8 @@ bool cvMentionAt(const QString &text, int at, int end, Mention &mention)
     k = skipSpaces(text, k, end);
     if (k < end && text.at(k) == QLatin1Char('#')) {
         k = skipSpaces(text, k + 1, end);
-    } else if (startsWithWord(text, k, end, QLatin1String("nr")) || startsWithWord(text, k, end, QLatin1String("no"))) {
+    } else if (k < end && (text.at(k).unicode() | 0x20) == 'n' &&
+               (startsWithWord(text, k, end, QLatin1String("nr")) || startsWithWord(text, k, end, QLatin1String("no")))) {
         k += 2;
         if (k < end && text.at(k) == QLatin1Char('.'))
             ++k;
@@ -65,7 +68,7 @@ bool cvMentionAt(const QString &text, int at, int end, Mention &mention)
     mention.start = at;
     mention.number = QStringRef(&text, digits, k - digits);
     mention.cv = cvNumber(mention.number);
-    return true;
+    return mention.cv > 0;
 }
 
 // Whether a range's second half follows a number ending at `k`: "0-255",
@@ -96,7 +99,8 @@ QStringRef valueToken(const QString &text, int k, int end)
     const int start = k;
     while (k < end && !isSeparator(text.at(k)) && text.at(k) != QLatin1Char('|'))
         ++k;
-    while (k > start && QStringLiteral(".)!?").contains(text.at(k - 1)))
+    while (k > start && (text.at(k - 1) == QLatin1Char('.') || text.at(k - 1) == QLatin1Char(')') ||
+                         text.at(k - 1) == QLatin1Char('!') || text.at(k - 1) == QLatin1Char('?')))
         --k;
     return QStringRef(&text, start, k - start);
 }
@@ -202,7 +206,7 @@ QStringRef wordedValue(const QString &text, int k, int end)
 
 void readCvLine(const QString &text, int begin, int end, PasteCollector &collector)
 {
-    QVector<Mention> mentions;
+    QVarLengthArray<Mention, 8> mentions;
     for (int k = begin; k < end; ++k) {
         Mention mention;
         if ((text.at(k).unicode() | 0x20) == 'c' && cvMentionAt(text, k, end, mention)) {
@@ -226,7 +230,7 @@ void readCvLine(const QString &text, int begin, int end, PasteCollector &collect
             if (numberLike) {
                 const int tokenEnd = token.position() + token.size();
                 if (!token.isEmpty() && rangeFollows(text, tokenEnd, stop))
-                    collector.problem(PasteProblem::NotANumber, QString::number(mention.cv),
+                    collector.problem(PasteProblem::NotANumber, mention.cv,
                                       QStringRef(&text, start, stop - start).trimmed());
                 else
                     collector.offer(mention.cv, token, true);
@@ -277,7 +281,7 @@ bool containsIn(const QString &text, int begin, int end, QChar c)
     return false;
 }
 
-// Calls `visit` with each cell of the line, trimmed, and its index.
+// Calls `visit` with each cell of the line and its index, untrimmed.
 template<typename Visit>
 void forEachCell(const QString &text, int begin, int end, QChar separator, Visit visit)
 {
@@ -285,7 +289,7 @@ void forEachCell(const QString &text, int begin, int end, QChar separator, Visit
     int start = begin;
     for (int k = begin; k <= end; ++k) {
         if (k == end || text.at(k) == separator) {
-            visit(index++, QStringRef(&text, start, k - start).trimmed());
+            visit(index++, QStringRef(&text, start, k - start));
             start = k + 1;
         }
     }
@@ -311,9 +315,10 @@ bool readHeader(const QString &text, int begin, int end, Table &table)
         Table found;
         found.separator = QLatin1Char(separator);
         int best = valueCount;
-        forEachCell(text, begin, end, found.separator, [&](int index, const QStringRef &cell) {
-            if (cell.size() > 16)
+        forEachCell(text, begin, end, found.separator, [&](int index, const QStringRef &untrimmed) {
+            if (untrimmed.size() > 40)
                 return;
+            const QStringRef cell = untrimmed.trimmed();
             if (found.cvColumn < 0 && headerRank(cell, CvHeaders, 4) >= 0)
                 found.cvColumn = index;
             const int rank = headerRank(cell, ValueHeaders, valueCount);
@@ -334,8 +339,8 @@ bool readHeader(const QString &text, int begin, int end, Table &table)
 // A row's CV cell: "33", "CV33", "CV 33"; anything else ("---", "33-40") is no row of values.
 int rowCv(const QStringRef &cell)
 {
-    QStringRef digits = cell;
-    if (digits.startsWith(QLatin1String("cv"), Qt::CaseInsensitive))
+    QStringRef digits = cell.trimmed();
+    if (digits.size() > 2 && (digits.at(0).unicode() | 0x20) == 'c' && (digits.at(1).unicode() | 0x20) == 'v')
         digits = digits.mid(2).trimmed();
     return cvNumber(digits);
 }
@@ -348,10 +353,55 @@ void readTableRow(const QString &text, int begin, int end, const Table &table, P
         if (index == table.cvColumn)
             cv = rowCv(cell);
         if (index == table.valueColumn)
-            value = cell;
+            value = cell.trimmed();
     });
     if (cv > 0 && !value.isNull())
         collector.offer(cv, value, false);
+}
+
+// What one look at a line tells: where it ends, which table separators and
+// whether a V (of "CV") it holds, and whether it is blank.
+struct LineScan
+{
+    int end = 0;
+    int separators = 0; // bit k: TableSeparators[k]
+    bool hasV = false;
+    bool blank = true;
+};
+
+LineScan scanLine(const QString &text, int begin)
+{
+    LineScan line;
+    const QChar *const data = text.constData();
+    int k = begin;
+    for (; k < text.size(); ++k) {
+        const ushort c = data[k].unicode();
+        if (c == '\n' || c == '\r')
+            break;
+        if (c == '|')
+            line.separators |= 1;
+        else if (c == '\t')
+            line.separators |= 2;
+        else if (c == ';')
+            line.separators |= 4;
+        else if (c == ',')
+            line.separators |= 8;
+        else if ((c | 0x20) == 'v')
+            line.hasV = true;
+        if (c != ' ' && c != '\t')
+            line.blank = false;
+    }
+    line.end = k;
+    return line;
+}
+
+int separatorBit(QChar separator)
+{
+    for (int k = 0; k < int(sizeof TableSeparators); ++k) {
+        if (separator == QLatin1Char(TableSeparators[k]))
+            return 1 << k;
+    }
+    return 0;
 }
 
 } // namespace
@@ -362,18 +412,17 @@ LinesRead readCvLinesAndTables(const QString &text, PasteCollector &collector)
     Table table;
     bool inTable = false;
     for (int begin = 0; begin < text.size();) {
-        int end = begin;
-        while (end < text.size() && !isLineEnd(text.at(end)))
-            ++end;
-        if (inTable && containsIn(text, begin, end, table.separator)) {
+        const LineScan line = scanLine(text, begin);
+        const int end = line.end;
+        if (inTable && (line.separators & separatorBit(table.separator))) {
             readTableRow(text, begin, end, table, collector);
-        } else if (end - begin < 1000 && readHeader(text, begin, end, table)) {
+        } else if (line.separators && line.hasV && end - begin < 1000 && readHeader(text, begin, end, table)) {
             inTable = true;
             read.fromTable = true;
             read.column = table.valueName;
         } else {
             // A table ends at its first line of other text; a blank line does not end it.
-            if (QStringRef(&text, begin, end - begin).trimmed().size() > 0)
+            if (!line.blank)
                 inTable = false;
             if (!namesTypeOrOutput(text, begin, end))
                 readCvLine(text, begin, end, collector);

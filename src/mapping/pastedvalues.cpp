@@ -21,11 +21,13 @@ int cvNumber(const QStringRef &digits)
 {
     if (digits.isEmpty() || digits.size() > 9)
         return 0;
+    int number = 0;
     for (const QChar c : digits) {
         if (!isDigit(c))
             return 0;
+        number = number * 10 + (c.unicode() - '0');
     }
-    return digits.toInt();
+    return number;
 }
 
 namespace {
@@ -50,11 +52,6 @@ QString excerpt(const QStringRef &text)
     return text.size() > longest ? shown + QChar(0x2026) : shown;
 }
 
-bool sameProblem(const PasteProblem &a, const PasteProblem &b)
-{
-    return a.kind == b.kind && a.cv == b.cv && a.text == b.text;
-}
-
 } // namespace
 
 void PasteCollector::offer(int cv, const QStringRef &value, bool tellOtherCvs)
@@ -62,19 +59,19 @@ void PasteCollector::offer(int cv, const QStringRef &value, bool tellOtherCvs)
     const int column = cv - FirstCv;
     if (column < 0 || column >= CvCount) {
         if (tellOtherCvs)
-            problem(PasteProblem::NoSuchCv, QString::number(cv), value);
+            problem(PasteProblem::NoSuchCv, cv, value);
         return;
     }
     if (locked[column]) {
-        problem(PasteProblem::LockedCv, QString::number(cv), value);
+        problem(PasteProblem::LockedCv, cv, value);
         return;
     }
     if (!isWholeNumber(value)) {
-        problem(PasteProblem::NotANumber, QString::number(cv), value);
+        problem(PasteProblem::NotANumber, cv, value);
         return;
     }
     if (!isByteValue(value))
-        problem(PasteProblem::OutOfRange, QString::number(cv), value);
+        problem(PasteProblem::OutOfRange, cv, value);
     take(column, value, QString());
 }
 
@@ -82,7 +79,7 @@ void PasteCollector::offerWorkedOut(int cv, int value)
 {
     const int column = cv - FirstCv;
     if (locked[column])
-        problem(PasteProblem::LockedCv, QString::number(cv), QStringRef());
+        problem(PasteProblem::LockedCv, cv, QStringRef());
     else
         take(column, QStringRef(), QString::number(value));
 }
@@ -100,22 +97,25 @@ void PasteCollector::take(int column, const QStringRef &value, const QString &wo
     worked[column] = workedOut;
 }
 
-void PasteCollector::problem(PasteProblem::Kind kind, const QString &cv, const QStringRef &text)
+void PasteCollector::problem(PasteProblem::Kind kind, int cv, const QStringRef &text)
 {
-    const PasteProblem found{kind, cv, excerpt(text), 0, 0};
-    for (const PasteProblem &named : result.problems) {
-        if (sameProblem(named, found))
+    // Compared as written, so that a problem told already costs no copy.
+    for (const NamedProblem &named : namedProblems) {
+        if (named.kind == kind && named.cv == cv && named.text == text)
             return;
     }
-    if (result.problems.size() < NamedPasteProblems)
-        result.problems.append(found);
-    else
+    if (result.problems.size() < NamedPasteProblems) {
+        namedProblems.append({kind, cv, text.toString()});
+        result.problems.append({kind, QString::number(cv), excerpt(text), 0, 0});
+    } else {
         ++result.unlistedProblems;
+    }
 }
 
 void PasteCollector::refuse(PasteProblem::Kind kind, int count, int room)
 {
     result.problems = {PasteProblem{kind, QString(), QString(), count, room}};
+    namedProblems.clear();
     result.unlistedProblems = 0;
     has = {};
 }
@@ -137,7 +137,7 @@ PastedValues PasteCollector::finish(PastedValues::Form form, const QString &colu
         const bool inText = given[k].string() != nullptr;
         result.values.append({k, inText ? given[k].toString() : worked[k], inText ? given[k].position() : -1});
         if (repeated[k])
-            problem(PasteProblem::Repeated, QString::number(FirstCv + k), QStringRef(&result.values.last().text));
+            problem(PasteProblem::Repeated, FirstCv + k, QStringRef(&result.values.last().text));
     }
     result.form = result.values.isEmpty() ? PastedValues::Nothing : form;
     if (result.form == PastedValues::Table)
