@@ -161,6 +161,33 @@ void ValueEditingTest::pasteReaderAlone_data()
     QTest::newRow("many problems, two named") << "CV1=1 CV2=1 CV3=1 CV4=1" << 0 << QStringList{} << 4;
     QTest::newRow("a problem told once") << "CV35 =\nCV35 =" << 0 << QStringList{} << 1;
     QTest::newRow("table rows name no other CV") << "CV|Wert\n1|3\n33|1" << 0 << QStringList{"0=1"} << 0;
+    QTest::newRow("a sentence's full stop") << "(CV33 = 1.) Then CV34 = 2!" << 0 << QStringList{"0=1", "1=2"} << 0;
+    QTest::newRow("a range is no value") << "CV33 = 1 - 2, CV34 = 3 bis 4" << 0 << QStringList{} << 2;
+    QTest::newRow("an indexed CV is none of ours") << "CV16.33 = 1" << 0 << QStringList{} << 1;
+    QTest::newRow("CV numbers beyond any CV") << "CV0 = 1, CV9999999999 = 2" << 0 << QStringList{} << 1;
+    QTest::newRow("a leading tab keeps its column") << "\t5" << 3 << QStringList{"4=5"} << 0;
+    QTest::newRow("empty cells keep columns up to the end") << "1\t\t\t4" << 10 << QStringList{"10=1", "13=4"} << 0;
+    QTest::newRow("tabs and blanks between numbers") << "1 \t 2\t \t3" << 0 << QStringList{"0=1", "1=2", "3=3"} << 0;
+    QTest::newRow("a table's separator row and a row that ends it")
+        << "| CV | Wert |\n|---|---|\n| 35 | 4 |\n\n| 36 | 8 |\nEnde\n| 37 | 16 |" << 0
+        << QStringList{"2=4", "3=8"} << 0;
+    QTest::newRow("a header cell must be the whole cell") << "CV;Wertebereich;Nr.\n33;0-255;1" << 0 << QStringList{}
+                                                          << 1;
+    QTest::newRow("value column before default column") << "CV,Default,Wert\n33,1,5\n34,2," << 0
+                                                        << QStringList{"0=5"} << 1;
+    QTest::newRow("roster: any order, either quote") << "<CVvalue value='9' name='40'/><CVvalueX name=\"41\" value=\"1\"/>"
+                                                     << 0 << QStringList{"7=9"} << 0;
+    QTest::newRow("roster: a CV twice") << "<CVvalue name=\"40\" value=\"1\"/><CVvalue name=\"40\" value=\"2\"/>" << 0
+                                        << QStringList{"7=2"} << 1;
+    QTest::newRow("definition: fields overlap")
+        << "<variable CV=\"40\" mask=\"XXXXXXVV\" default=\"1\"/><variable CV=\"40\" mask=\"XXXXXXXV\" default=\"1\"/>"
+        << 0 << QStringList{} << 1;
+    QTest::newRow("definition: a field apart, a default too large, none given")
+        << "<variable CV=\"40\" mask=\"XXXXVXXV\" default=\"1\"/><variable CV=\"41\" mask=\"XXXXXXVV\" default=\"4\"/>"
+           "<variable CV=\"42\"/>"
+        << 0 << QStringList{} << 3;
+    QTest::newRow("definition: high bits") << "<variable CV=\"43\" mask=\"VVVXXXXX\" default=\"5\"/>" << 0
+                                           << QStringList{"10=160"} << 0;
 }
 
 void ValueEditingTest::pasteReaderAlone()

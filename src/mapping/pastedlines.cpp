@@ -92,6 +92,14 @@ bool rangeFollows(const QString &text, int k, int end)
     return k < end && isDigit(text.at(k));
 }
 
+// Whether a number ending at `k` is itself explained: "Wert 1 = Ausgang A"
+// is a legend of what values mean, not a CV's value.
+bool legendFollows(const QString &text, int k, int end)
+{
+    k = skipSpaces(text, k, end);
+    return k < end && (text.at(k) == QLatin1Char('=') || text.at(k) == QLatin1Char(':') || text.at(k) == QChar(0x2192));
+}
+
 // The value's token after a separator: up to the next blank, comma,
 // semicolon or bar, without a full stop or bracket that closes a sentence.
 QStringRef valueToken(const QString &text, int k, int end)
@@ -196,7 +204,7 @@ QStringRef wordedValue(const QString &text, int k, int end)
                 break;
             if (stop + 1 < end && text.at(stop) == QLatin1Char('.') && isDigit(text.at(stop + 1)))
                 break;
-            if (rangeFollows(text, stop, end))
+            if (rangeFollows(text, stop, end) || legendFollows(text, stop, end))
                 break;
             return QStringRef(&text, start, stop - start);
         }
