@@ -31,6 +31,8 @@ const CorpusText Corpus[] = {
      "Eingefügt: CV36 aus CV-Angaben im Text."},
     {"manual, a range before the default", "CV35 (F1): value range 0-255, default value 4\n", 0, "35=4",
      "Eingefügt: CV35 aus CV-Angaben im Text."},
+    {"manual, a range given as the value, then the default", "CV 37 = 0 – 255, Werkseinstellung 16", 0, "37=16",
+     "Eingefügt: CV37 aus CV-Angaben im Text."},
     {"forum post, parenthesis", "Bei meiner Lok habe ich CV 35 (F1) = 4 gesetzt, damit das Licht im Führerstand geht.",
      0, "35=4", "Eingefügt: CV35 aus CV-Angaben im Text."},
     {"forum post, two tries", "Probier erst CV36 = 8, und wenn das nichts bringt, CV36 = 24.", 0, "36=24",

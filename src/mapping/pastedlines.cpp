@@ -9,17 +9,12 @@
 
 namespace {
 
-bool isLetter(QChar c)
-{
-    return c.isLetter();
-}
-
 template<typename Word>
 bool startsWithWord(const QString &text, int at, int end, const Word &word)
 {
     if (end - at < word.size() || QStringRef(&text, at, word.size()).compare(word, Qt::CaseInsensitive) != 0)
         return false;
-    return at + word.size() == end || !isLetter(text.at(at + word.size()));
+    return at + word.size() == end || !text.at(at + word.size()).isLetter();
 }
 
 int skipSpaces(const QString &text, int k, int end)
@@ -61,7 +56,7 @@ bool cvMentionAt(const QString &text, int at, int end, Mention &mention)
     const int digits = k;
     while (k < end && isDigit(text.at(k)))
         ++k;
-    if (k == digits || (k < end && isLetter(text.at(k))))
+    if (k == digits || (k < end && text.at(k).isLetter()))
         return false;
     if (k + 1 < end && text.at(k) == QLatin1Char('.') && isDigit(text.at(k + 1)))
         return false;
@@ -71,13 +66,13 @@ bool cvMentionAt(const QString &text, int at, int end, Mention &mention)
     return mention.cv > 0;
 }
 
-// Whether a range's second half follows a number ending at `k`: "0-255",
-// "0 – 255", "1 bis 8", "0...255". Such a number is a bound, not a value.
-bool rangeFollows(const QString &text, int k, int end)
+// Where a range ends whose first number ends at `k`, or -1 where none does:
+// "0-255", "0 – 255", "1 bis 8", "0...255". Such a number is a bound, not a value.
+int rangeEnd(const QString &text, int k, int end)
 {
     k = skipSpaces(text, k, end);
     if (k >= end)
-        return false;
+        return -1;
     const QChar c = text.at(k);
     if (c == QLatin1Char('-') || c == QChar(0x2013) || c == QChar(0x2014) || c == QChar(0x2026)) {
         ++k;
@@ -86,10 +81,14 @@ bool rangeFollows(const QString &text, int k, int end)
     } else if (QStringRef(&text, k, qMin(3, end - k)) == QLatin1String("...")) {
         k += 3;
     } else {
-        return false;
+        return -1;
     }
     k = skipSpaces(text, k, end);
-    return k < end && isDigit(text.at(k));
+    if (k == end || !isDigit(text.at(k)))
+        return -1;
+    while (k < end && isDigit(text.at(k)))
+        ++k;
+    return k;
 }
 
 // Whether a number ending at `k` is itself explained: "Wert 1 = Ausgang A"
@@ -191,7 +190,7 @@ int skipFiller(const QString &text, int k, int end)
 QStringRef wordedValue(const QString &text, int k, int end)
 {
     for (; k < end; ++k) {
-        if (k > 0 && isLetter(text.at(k - 1)))
+        if (k > 0 && text.at(k - 1).isLetter())
             continue;
         for (const QString &value : valueWords()) {
             if (!startsWithWord(text, k, end, value))
@@ -204,7 +203,7 @@ QStringRef wordedValue(const QString &text, int k, int end)
                 break;
             if (stop + 1 < end && text.at(stop) == QLatin1Char('.') && isDigit(text.at(stop + 1)))
                 break;
-            if (rangeFollows(text, stop, end) || legendFollows(text, stop, end))
+            if (rangeEnd(text, stop, end) >= 0 || legendFollows(text, stop, end))
                 break;
             return QStringRef(&text, start, stop - start);
         }
@@ -230,22 +229,22 @@ void readCvLine(const QString &text, int begin, int end, PasteCollector &collect
         const int stop = m + 1 < mentions.size() ? mentions.at(m + 1).start : end;
         const int after = mention.number.position() + mention.number.size();
         const int start = directValueStart(text, after, stop);
+        QStringRef range;
         if (start >= 0) {
             const QStringRef token = valueToken(text, start, stop);
             const QChar first = token.isEmpty() ? QChar() : token.at(0);
             const bool numberLike = token.isEmpty() || isDigit(first) || first == QLatin1Char('-') ||
                                     first == QLatin1Char('+') || first == QLatin1Char('.');
-            if (numberLike) {
-                const int tokenEnd = token.position() + token.size();
-                if (!token.isEmpty() && rangeFollows(text, tokenEnd, stop))
-                    collector.problem(PasteProblem::NotANumber, mention.cv,
-                                      QStringRef(&text, start, stop - start).trimmed());
-                else
-                    collector.offer(mention.cv, token, true);
+            const int rangeStop = token.isEmpty() ? -1 : rangeEnd(text, token.position() + token.size(), stop);
+            if (numberLike && rangeStop < 0) {
+                collector.offer(mention.cv, token, true);
                 continue;
             }
+            if (numberLike)
+                range = QStringRef(&text, start, rangeStop - start);
         }
-        // One CV and one value on a line, the value introduced by a word.
+        // One CV and one value on a line, the value introduced by a word:
+        // "CV35 = 0 – 255, default 4" gives its range first.
         if (namesOneCv) {
             const QStringRef value = wordedValue(text, after, stop);
             if (!value.isNull()) {
@@ -253,6 +252,8 @@ void readCvLine(const QString &text, int begin, int end, PasteCollector &collect
                 return;
             }
         }
+        if (!range.isNull())
+            collector.problem(PasteProblem::NotANumber, mention.cv, range);
     }
 }
 
