@@ -354,7 +354,8 @@ int rowCv(const QStringRef &cell)
     return cvNumber(digits);
 }
 
-void readTableRow(const QString &text, int begin, int end, const Table &table, PasteCollector &collector)
+// Whether the row gave a value for one of our CVs, which makes the text a table.
+bool readTableRow(const QString &text, int begin, int end, const Table &table, PasteCollector &collector)
 {
     int cv = 0;
     QStringRef value;
@@ -364,8 +365,10 @@ void readTableRow(const QString &text, int begin, int end, const Table &table, P
         if (index == table.valueColumn)
             value = cell.trimmed();
     });
-    if (cv > 0 && !value.isNull())
-        collector.offer(cv, value, false);
+    if (cv == 0 || value.isNull())
+        return false;
+    collector.offer(cv, value, false);
+    return cv >= FirstCv && cv < FirstCv + CvCount;
 }
 
 // What one look at a line tells: where it ends, which table separators and
@@ -423,18 +426,20 @@ LinesRead readCvLinesAndTables(const QString &text, PasteCollector &collector)
     for (int begin = 0; begin < text.size();) {
         const LineScan line = scanLine(text, begin);
         const int end = line.end;
-        if (inTable && (line.separators & separatorBit(table.separator))) {
-            readTableRow(text, begin, end, table, collector);
+        if (namesTypeOrOutput(text, begin, end)) {
+            inTable = false;
+        } else if (inTable && (line.separators & separatorBit(table.separator))) {
+            if (readTableRow(text, begin, end, table, collector)) {
+                read.fromTable = true;
+                read.column = table.valueName;
+            }
         } else if (line.separators && line.hasV && end - begin < 1000 && readHeader(text, begin, end, table)) {
             inTable = true;
-            read.fromTable = true;
-            read.column = table.valueName;
         } else {
             // A table ends at its first line of other text; a blank line does not end it.
             if (!line.blank)
                 inTable = false;
-            if (!namesTypeOrOutput(text, begin, end))
-                readCvLine(text, begin, end, collector);
+            readCvLine(text, begin, end, collector);
         }
         begin = end + 1;
     }
