@@ -173,6 +173,8 @@ void ValueEditingTest::pasteReaderAlone_data()
         << QStringList{"2=4", "3=8"} << 0;
     QTest::newRow("output names hold no table") << "[Lok]\ni1 = \"|CV|Wert|\"\ni2 = \"|33|5|\"\nCV34 = 1" << 0
                                                 << QStringList{"1=1"} << 0;
+    QTest::newRow("CV lines after a table") << "CV;Wert\n33;1\nCV34 = 2; CV35 = 4" << 0
+                                            << QStringList{"0=1", "1=2", "2=4"} << 0;
     QTest::newRow("a header cell must be the whole cell") << "CV;Wertebereich;Nr.\n33;0-255;1" << 0 << QStringList{}
                                                           << 1;
     QTest::newRow("value column before default column") << "CV,Default,Wert\n33,1,5\n34,2," << 0

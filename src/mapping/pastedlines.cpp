@@ -354,8 +354,11 @@ int rowCv(const QStringRef &cell)
     return cvNumber(digits);
 }
 
-// Whether the row gave a value for one of our CVs, which makes the text a table.
-bool readTableRow(const QString &text, int begin, int end, const Table &table, PasteCollector &collector)
+enum class Row { None, OtherCv, OurCv };
+
+// What the row gave: nothing, where its CV cell holds no number (a separator
+// row, or a CV line standing after the table), or a value for some CV.
+Row readTableRow(const QString &text, int begin, int end, const Table &table, PasteCollector &collector)
 {
     int cv = 0;
     QStringRef value;
@@ -366,9 +369,9 @@ bool readTableRow(const QString &text, int begin, int end, const Table &table, P
             value = cell.trimmed();
     });
     if (cv == 0 || value.isNull())
-        return false;
+        return Row::None;
     collector.offer(cv, value, false);
-    return cv >= FirstCv && cv < FirstCv + CvCount;
+    return cv >= FirstCv && cv < FirstCv + CvCount ? Row::OurCv : Row::OtherCv;
 }
 
 // What one look at a line tells: where it ends, which table separators and
@@ -429,9 +432,12 @@ LinesRead readCvLinesAndTables(const QString &text, PasteCollector &collector)
         if (namesTypeOrOutput(text, begin, end)) {
             inTable = false;
         } else if (inTable && (line.separators & separatorBit(table.separator))) {
-            if (readTableRow(text, begin, end, table, collector)) {
+            const Row row = readTableRow(text, begin, end, table, collector);
+            if (row == Row::OurCv) {
                 read.fromTable = true;
                 read.column = table.valueName;
+            } else if (row == Row::None) {
+                readCvLine(text, begin, end, collector);
             }
         } else if (line.separators && line.hasV && end - begin < 1000 && readHeader(text, begin, end, table)) {
             inTable = true;
