@@ -173,6 +173,11 @@ void ValueEditingTest::pasteReaderAlone_data()
         << QStringList{"2=4", "3=8"} << 0;
     QTest::newRow("output names hold no table") << "[Lok]\ni1 = \"|CV|Wert|\"\ni2 = \"|33|5|\"\nCV34 = 1" << 0
                                                 << QStringList{"1=1"} << 0;
+    QTest::newRow("a copy whose names hold JMRI's elements")
+        << "[Lok]\ni1 = \"<CVvalue name='35' value='5'/>\"\ni2 = \"<variable CV='36' default='8'/>\"\nCV34 = 1" << 0
+        << QStringList{"1=1"} << 0;
+    QTest::newRow("a name holding a lone CR and brackets") << "[Lok]\r\ni1 = \"x\r[B]\r\"\r\nCV34 = 1\r\n" << 0
+                                                           << QStringList{"1=1"} << 0;
     QTest::newRow("CV lines after a table") << "CV;Wert\n33;1\nCV34 = 2; CV35 = 4" << 0
                                             << QStringList{"0=1", "1=2", "2=4"} << 0;
     QTest::newRow("a header cell must be the whole cell") << "CV;Wertebereich;Nr.\n33;0-255;1" << 0 << QStringList{}

@@ -184,15 +184,18 @@ int walkRun(const QString &text, Place place)
     return offset;
 }
 
-// Lines that name a decoder type, as a copy writes them.
+// Lines that name a decoder type, as a copy writes them, split as the list
+// reader splits them: at "\n", a "\r" before it dropped, so that a name
+// holding a lone "\r" stays one line.
 int countSections(const QString &text)
 {
     int sections = 0;
     for (int begin = 0; begin < text.size();) {
-        int end = begin;
-        while (end < text.size() && !isLineEnd(text.at(end)))
-            ++end;
-        if (end > begin && text.at(begin) == QLatin1Char('[') && text.at(end - 1) == QLatin1Char(']'))
+        int end = text.indexOf(QLatin1Char('\n'), begin);
+        if (end < 0)
+            end = text.size();
+        const int last = end > begin && text.at(end - 1) == QLatin1Char('\r') ? end - 2 : end - 1;
+        if (last > begin && text.at(begin) == QLatin1Char('[') && text.at(last) == QLatin1Char(']'))
             ++sections;
         begin = end + 1;
     }
@@ -220,13 +223,15 @@ PastedValues readPastedValues(const QString &text, int startColumn, const std::a
         collector.refuse(PasteProblem::SeveralTypes, sections);
         return collector.finish(PastedValues::Nothing);
     }
-    if (text.contains(QLatin1String("<CVvalue"))) {
+    // A copy's lines are read as lines, whatever its names hold.
+    const bool copy = sections == 1;
+    if (!copy && text.contains(QLatin1String("<CVvalue"))) {
         readJmriRoster(text, collector);
         if (!collector.hasValues() && !collector.hasProblems())
             collector.refuse(PasteProblem::NoCvWithValue, 0);
         return collector.finish(PastedValues::JmriRoster);
     }
-    if (text.contains(QLatin1String("<variable")) && text.contains(QLatin1String("CV="))) {
+    if (!copy && text.contains(QLatin1String("<variable")) && text.contains(QLatin1String("CV="))) {
         readJmriDefinition(text, collector);
         if (!collector.hasValues() && !collector.hasProblems())
             collector.refuse(PasteProblem::NoCvWithValue, 0);
@@ -250,5 +255,5 @@ PastedValues readPastedValues(const QString &text, int startColumn, const std::a
         collector.refuse(PasteProblem::NoCvWithValue, 0);
     if (read.fromTable)
         return collector.finish(PastedValues::Table, read.column);
-    return collector.finish(sections == 1 ? PastedValues::Copy : PastedValues::CvLines);
+    return collector.finish(copy ? PastedValues::Copy : PastedValues::CvLines);
 }
