@@ -83,6 +83,10 @@ void printWindowTable(const WindowTimes &times)
     printWindowRow("pasting 14 values until the boxes follow", times.pastingValues, "< 1 ms",
                    times.pastingValues.time < 1e6);
     printWindowRow("pasting 10 MB of numbers", times.pastingText, "< 100 ms", times.pastingText.time < 100e6);
+    printWindowRow("pasting 10 MB of CV lines", times.pastingLines, "< 100 ms", times.pastingLines.time < 100e6);
+    printWindowRow("pasting a 10 MB table", times.pastingTable, "< 100 ms", times.pastingTable.time < 100e6);
+    printWindowRow("pasting a 10 MB JMRI roster entry", times.pastingRoster, "< 500 ms",
+                   times.pastingRoster.time < 500e6);
 }
 
 void printLoadingTable(const std::vector<LoadingRun> &runs)

@@ -131,6 +131,17 @@ double timePaste(MainWindow &window, QTableWidget *table, const QString &text, i
     });
 }
 
+// The least work that looks at every character of a text once.
+double scanFloor(const QString &text, QChar c)
+{
+    int found = 0;
+    const double floor = medianTime(11, [&] { found = text.count(c); }, [&] {
+        if (found == 0)
+            fail("the text holds none of what it is scanned for");
+    });
+    return floor;
+}
+
 // Fourteen values as a forum post gives them, and 10 MB of a spreadsheet's
 // numbers; floors: the same fourteen values typed, and the text scanned once.
 void measurePasting(WindowTimes &times)
@@ -156,11 +167,26 @@ void measurePasting(WindowTimes &times)
     while (numbers.size() < 10 * 1000 * 1000)
         numbers += QStringLiteral("255\t");
     times.pastingText.time = timePaste(window, table, numbers, 11);
-    int tabs = 0;
-    times.pastingText.floor = medianTime(11, [&] { tabs = numbers.count(QLatin1Char('\t')); }, [&] {
-        if (tabs == 0)
-            fail("the text holds no numbers");
-    });
+    times.pastingText.floor = scanFloor(numbers, QLatin1Char('\t'));
+
+    // 10 MB each of CV lines, of a table and of a JMRI roster entry, the
+    // function-mapping CVs among others; floor: the text scanned once for its line ends.
+    QString cvLines;
+    QString rows = QStringLiteral("CV;Funktion;Werkseinstellung\n");
+    QString roster = QStringLiteral("<locomotive id=\"Bench\">\n<values>\n");
+    for (int k = 0; cvLines.size() < 10 * 1000 * 1000; ++k)
+        cvLines += QStringLiteral("CV%1 = %2\n").arg(1 + k % 256).arg(k % 256 < 46 ? k % 256 : 7);
+    for (int k = 0; rows.size() < 10 * 1000 * 1000; ++k)
+        rows += QStringLiteral("%1;F%2;%3\n").arg(1 + k % 256).arg(k % 29).arg(k % 256 < 46 ? k % 256 : 7);
+    for (int k = 0; roster.size() < 10 * 1000 * 1000; ++k)
+        roster += QStringLiteral("    <CVvalue name=\"%1\" value=\"%2\" />\n").arg(1 + k % 1024).arg(k % 1024 < 46 ? k % 1024 : 7);
+    roster += QStringLiteral("</values>\n</locomotive>\n");
+    times.pastingLines.time = timePaste(window, table, cvLines, 11);
+    times.pastingLines.floor = scanFloor(cvLines, QLatin1Char('\n'));
+    times.pastingTable.time = timePaste(window, table, rows, 11);
+    times.pastingTable.floor = scanFloor(rows, QLatin1Char('\n'));
+    times.pastingRoster.time = timePaste(window, table, roster, 11);
+    times.pastingRoster.floor = scanFloor(roster, QLatin1Char('\n'));
 }
 
 } // namespace
@@ -173,7 +199,7 @@ WindowTimes measureWindow(const QString &listDirectory)
     times.startUp = measureStartUp();
     progress("choosing a decoder type, ticking a box, typing a value");
     measureEditing(times);
-    progress("pasting 14 values and a 10 MB text");
+    progress("pasting 14 values and 10 MB texts");
     measurePasting(times);
     return times;
 }

@@ -16,6 +16,9 @@ struct WindowTimes
     TimeAndFloor typing;
     TimeAndFloor pastingValues;
     TimeAndFloor pastingText;
+    TimeAndFloor pastingLines;
+    TimeAndFloor pastingTable;
+    TimeAndFloor pastingRoster;
 };
 
 // Times the window on the decoder list in `listDirectory`, which becomes

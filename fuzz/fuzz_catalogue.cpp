@@ -197,8 +197,9 @@ bool isWholeNumber(const QString &text)
     return whole.match(text).hasMatch();
 }
 
-// Values only for unlocked columns, in column order, each a whole number; a
-// run starts at its column; no more problems named than a status line holds.
+// Values only for unlocked columns, in column order, each a whole number
+// standing where the reader says the text gives it; a form named for them;
+// no more problems named than a status line holds.
 void checkPaste(const QString &text, int startColumn, const std::array<bool, CvCount> &locked)
 {
     QElapsedTimer timer;
@@ -210,8 +211,10 @@ void checkPaste(const QString &text, int startColumn, const std::array<bool, CvC
     for (const PastedValue &value : pasted.values) {
         require(value.column > previous && value.column < CvCount && !locked[value.column]);
         require(isWholeNumber(value.text));
+        require(value.at < 0 || text.midRef(value.at, value.text.size()) == value.text);
         previous = value.column;
     }
+    require(pasted.values.isEmpty() == (pasted.form == PastedValues::Nothing));
     require(pasted.problems.size() <= NamedPasteProblems);
     require(pasted.unlistedProblems == 0 || pasted.problems.size() == NamedPasteProblems);
     require(!message.isEmpty());

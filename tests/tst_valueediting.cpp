@@ -1,4 +1,6 @@
 #include "checkersupport.h"
+#include "copiedvalues.h"
+#include "droppedfile.h"
 #include "gridshape.h"
 #include "mistypedlists.h"
 #include "pastedvalues.h"
@@ -13,6 +15,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextCodec>
 #include <QtTest>
 
 namespace {
@@ -123,6 +127,10 @@ private slots:
     void hugeClipboardsAnswerQuickly();
     void copyWritesTheTypeOnShow();
     void copyWithoutATypeSaysSo();
+    void copyNotesWhatIsCopiedOtherwise_data();
+    void copyNotesWhatIsCopiedOtherwise();
+    void droppedFileIsReadOrRefused_data();
+    void droppedFileIsReadOrRefused();
     void copyReadsBackAsTheSameType_data();
     void copyReadsBackAsTheSameType();
     void undoAndRedoRestoreEachStep();
@@ -142,15 +150,55 @@ void ValueEditingTest::pasteReaderAlone_data()
     QTest::addColumn<int>("problems");       // named and unnamed
 
     QTest::newRow("list, no column locked") << "CV46 = 1, CV33 = +2" << 5 << QStringList{"0=+2", "13=1"} << 0;
-    QTest::newRow("run from the last column") << "7 8" << 13 << QStringList{"13=7"} << 1;
+    QTest::newRow("run beyond the last column, refused whole") << "7 8" << 13 << QStringList{} << 1;
+    QTest::newRow("run filling the last column") << "7" << 13 << QStringList{"13=7"} << 0;
     QTest::newRow("run starting beyond the grid") << "7" << 20 << QStringList{} << 1;
-    // No CV named: a run, whose words take their places as a spreadsheet's cells would.
-    QTest::newRow("a word with CV inside names no CV") << "ACV33 = 1" << 0 << QStringList{"2=1"} << 2;
+    // Words and numbers naming no CV: refused whole, never a run.
+    QTest::newRow("a word with CV inside names no CV") << "ACV33 = 1" << 0 << QStringList{} << 1;
     QTest::newRow("CV with a letter after its number") << "CV33a = 1" << 0 << QStringList{} << 1;
     QTest::newRow("output and header lines are passed over") << "[CV33 = 1]\ni1 = \"CV34 = 2\"\nCV35 = 3" << 0
                                                              << QStringList{"2=3"} << 0;
     QTest::newRow("CV number with leading zero") << "CV033 = 4" << 0 << QStringList{"0=4"} << 0;
-    QTest::newRow("many problems, three named") << "x x x x x x" << 0 << QStringList{} << 6;
+    QTest::newRow("words only, one problem") << "x x x x x x" << 0 << QStringList{} << 1;
+    QTest::newRow("many problems, two named") << "CV1=1 CV2=1 CV3=1 CV4=1" << 0 << QStringList{} << 4;
+    QTest::newRow("a problem told once") << "CV35 =\nCV35 =" << 0 << QStringList{} << 1;
+    QTest::newRow("table rows name no other CV") << "CV|Wert\n1|3\n33|1" << 0 << QStringList{"0=1"} << 0;
+    QTest::newRow("a sentence's full stop") << "(CV33 = 1.) Then CV34 = 2!" << 0 << QStringList{"0=1", "1=2"} << 0;
+    QTest::newRow("a range is no value") << "CV33 = 1 - 2, CV34 = 3 bis 4" << 0 << QStringList{} << 2;
+    QTest::newRow("an indexed CV is none of ours") << "CV16.33 = 1" << 0 << QStringList{} << 1;
+    QTest::newRow("CV numbers beyond any CV") << "CV0 = 1, CV9999999999 = 2" << 0 << QStringList{} << 1;
+    QTest::newRow("a leading tab keeps its column") << "\t5" << 3 << QStringList{"4=5"} << 0;
+    QTest::newRow("empty cells keep columns up to the end") << "1\t\t\t4" << 10 << QStringList{"10=1", "13=4"} << 0;
+    QTest::newRow("tabs and blanks between numbers") << "1 \t 2\t \t3" << 0 << QStringList{"0=1", "1=2", "3=3"} << 0;
+    QTest::newRow("a table's separator row and a row that ends it")
+        << "| CV | Wert |\n|---|---|\n| 35 | 4 |\n\n| 36 | 8 |\nEnde\n| 37 | 16 |" << 0
+        << QStringList{"2=4", "3=8"} << 0;
+    QTest::newRow("output names hold no table") << "[Lok]\ni1 = \"|CV|Wert|\"\ni2 = \"|33|5|\"\nCV34 = 1" << 0
+                                                << QStringList{"1=1"} << 0;
+    QTest::newRow("a copy whose names hold JMRI's elements")
+        << "[Lok]\ni1 = \"<CVvalue name='35' value='5'/>\"\ni2 = \"<variable CV='36' default='8'/>\"\nCV34 = 1" << 0
+        << QStringList{"1=1"} << 0;
+    QTest::newRow("a name holding a lone CR and brackets") << "[Lok]\r\ni1 = \"x\r[B]\r\"\r\nCV34 = 1\r\n" << 0
+                                                           << QStringList{"1=1"} << 0;
+    QTest::newRow("CV lines after a table") << "CV;Wert\n33;1\nCV34 = 2; CV35 = 4" << 0
+                                            << QStringList{"0=1", "1=2", "2=4"} << 0;
+    QTest::newRow("a header cell must be the whole cell") << "CV;Wertebereich;Nr.\n33;0-255;1" << 0 << QStringList{}
+                                                          << 1;
+    QTest::newRow("value column before default column") << "CV,Default,Wert\n33,1,5\n34,2," << 0
+                                                        << QStringList{"0=5"} << 1;
+    QTest::newRow("roster: any order, either quote") << "<CVvalue value='9' name='40'/><CVvalueX name=\"41\" value=\"1\"/>"
+                                                     << 0 << QStringList{"7=9"} << 0;
+    QTest::newRow("roster: a CV twice") << "<CVvalue name=\"40\" value=\"1\"/><CVvalue name=\"40\" value=\"2\"/>" << 0
+                                        << QStringList{"7=2"} << 1;
+    QTest::newRow("definition: fields overlap")
+        << "<variable CV=\"40\" mask=\"XXXXXXVV\" default=\"1\"/><variable CV=\"40\" mask=\"XXXXXXXV\" default=\"1\"/>"
+        << 0 << QStringList{} << 1;
+    QTest::newRow("definition: a field apart, a default too large, none given")
+        << "<variable CV=\"40\" mask=\"XXXXVXXV\" default=\"1\"/><variable CV=\"41\" mask=\"XXXXXXVV\" default=\"4\"/>"
+           "<variable CV=\"42\"/>"
+        << 0 << QStringList{} << 3;
+    QTest::newRow("definition: high bits") << "<variable CV=\"43\" mask=\"VVVXXXXX\" default=\"5\"/>" << 0
+                                           << QStringList{"10=160"} << 0;
 }
 
 void ValueEditingTest::pasteReaderAlone()
@@ -165,7 +213,7 @@ void ValueEditingTest::pasteReaderAlone()
         read.append(QStringLiteral("%1=%2").arg(value.column).arg(value.text));
     QCOMPARE(read, values);
     QCOMPARE(pasted.problems.size() + pasted.unlistedProblems, problems);
-    QVERIFY(pasted.problems.size() <= 3);
+    QVERIFY(pasted.problems.size() <= NamedPasteProblems);
 }
 
 void ValueEditingTest::pasteAppliesWhatItCanAndSaysWhat_data()
@@ -178,39 +226,47 @@ void ValueEditingTest::pasteAppliesWhatItCanAndSaysWhat_data()
     auto row = [](const char *name, const QString &text, int column, const char *values, const char *message) {
         QTest::newRow(name) << text << column << QString::fromUtf8(values) << QString::fromUtf8(message);
     };
-    row("list line with blanks", "CV35 = 4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35.");
-    row("list line without blanks", "CV35=4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35.");
-    row("blank between CV and number", "CV 35 = 4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35.");
-    row("lower case and colon", "cv35: 4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35.");
+    row("list line with blanks", "CV35 = 4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35 aus CV-Angaben im Text.");
+    row("list line without blanks", "CV35=4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35 aus CV-Angaben im Text.");
+    row("blank between CV and number", "CV 35 = 4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35 aus CV-Angaben im Text.");
+    row("lower case and colon", "cv35: 4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35 aus CV-Angaben im Text.");
     row("forum line with commas", "CV33=3, CV34=5, CV35=7 …", 9, "3 5 7 0 0 12 0 0 0 0 0 0 0 0",
-        "Eingefügt: CV33 bis CV35.");
+        "Eingefügt: CV33 bis CV35 aus CV-Angaben im Text.");
     row("semicolons and blanks", "CV36 = 8; CV37 = 16 CV39=32", 0, "1 2 0 8 16 12 32 0 0 0 0 0 0 0",
-        "Eingefügt: CV36, CV37, CV39.");
+        "Eingefügt: CV36, CV37, CV39 aus CV-Angaben im Text.");
     row("list lines with CR LF", "CV33 = 9\r\nCV46 = 255\r\n", 0, "9 2 0 0 0 12 0 0 0 0 0 0 0 255",
-        "Eingefügt: CV33, CV46.");
-    row("the later line wins", "CV35 = 4\nCV35 = 8", 0, "1 2 8 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35.");
+        "Eingefügt: CV33, CV46 aus CV-Angaben im Text.");
+    row("the later line wins, and is named", "CV35 = 4\nCV35 = 8", 0, "1 2 8 0 0 12 0 0 0 0 0 0 0 0",
+        "Eingefügt: CV35 aus CV-Angaben im Text. CV35 steht mehrmals mit verschiedenen Werten im Text; der "
+        "letzte, 8, gilt.");
+    row("the same value twice is no news", "CV35 = 4\nCV35 = 4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0",
+        "Eingefügt: CV35 aus CV-Angaben im Text.");
     row("a copy's text, its locked value left out",
         "[Andere]\ni1 = \"CV 33 Licht\"\nCV33 = 0\nCV34 = 0\nCV35 = 3\nCV36 = 0\nCV37 = 0\nCV38 = -12\n"
         "CV39 = 0\nCV40 = 0\nCV41 = 0\nCV42 = 0\nCV43 = 0\nCV44 = 0\nCV45 = 0\nCV46 = 7\n",
         0, "0 0 3 0 0 12 0 0 0 0 0 0 0 7",
-        "Eingefügt: CV33 bis CV37, CV39 bis CV46. CV38 ist gesperrt; nicht eingefügt.");
-    row("a spreadsheet row from F1", "4\t8\t16", 2, "1 2 4 8 16 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35 bis CV37.");
-    row("a spreadsheet column from F0 v", "4\n8\n", 0, "4 8 0 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV33, CV34.");
+        "Eingefügt: CV33 bis CV37, CV39 bis CV46 aus Zeilen für decoders.ini. CV38 ist gesperrt; nicht eingefügt.");
+    row("a spreadsheet row from F1", "4\t8\t16", 2, "1 2 4 8 16 12 0 0 0 0 0 0 0 0", "Eingefügt: CV35 bis CV37 aus einer Zahlenreihe.");
+    row("a spreadsheet column from F0 v", "4\n8\n", 0, "4 8 0 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV33, CV34 aus einer Zahlenreihe.");
     row("mixed separators up to a locked column", "4, 8;16 \t32", 2, "1 2 4 8 16 12 0 0 0 0 0 0 0 0",
-        "Eingefügt: CV35 bis CV37. CV38 ist gesperrt; nicht eingefügt.");
+        "Eingefügt: CV35 bis CV37 aus einer Zahlenreihe. CV38 ist gesperrt; nicht eingefügt.");
     row("a locked column takes its number's place", "1 2 3", 4, "1 2 0 0 1 12 3 0 0 0 0 0 0 0",
-        "Eingefügt: CV37, CV39. CV38 ist gesperrt; nicht eingefügt.");
-    row("more numbers than columns", "1 2 3 4", 12, "1 2 0 0 0 12 0 0 0 0 0 0 1 2",
-        "Eingefügt: CV45, CV46. Ab „3“ ist keine Spalte mehr frei; nicht eingefügt.");
+        "Eingefügt: CV37, CV39 aus einer Zahlenreihe. CV38 ist gesperrt; nicht eingefügt.");
+    // Refused whole: a PDF's column of CV numbers followed by defaults pastes as such a run.
+    row("more numbers than columns", "1 2 3 4", 12, "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
+        "Nichts eingefügt: die Zahlenreihe braucht 4 Spalten, frei sind ab hier nur 2. Eine Reihe wird nur ganz "
+        "eingefügt.");
+    row("an empty cell keeps its column", "1\t\t4", 2, "1 2 1 0 4 12 0 0 0 0 0 0 0 0",
+        "Eingefügt: CV35, CV37 aus einer Zahlenreihe.");
     row("sign and leading zeros kept as typed", "+5 007", 2, "1 2 +5 007 0 12 0 0 0 0 0 0 0 0",
-        "Eingefügt: CV35, CV36.");
+        "Eingefügt: CV35, CV36 aus einer Zahlenreihe.");
     row("values outside a byte", "CV35 = 300, CV36 = -1", 0, "1 2 300 -1 0 12 0 0 0 0 0 0 0 0",
-        "Eingefügt: CV35, CV36. CV35 = 300 liegt nicht zwischen 0 und 255; eingefügt wie getippt. "
+        "Eingefügt: CV35, CV36 aus CV-Angaben im Text. CV35 = 300 liegt nicht zwischen 0 und 255; eingefügt wie getippt. "
         "CV36 = -1 liegt nicht zwischen 0 und 255; eingefügt wie getippt.");
     row("a number too large for any CV", "99999999999", 13, "1 2 0 0 0 12 0 0 0 0 0 0 0 99999999999",
-        "Eingefügt: CV46. CV46 = 99999999999 liegt nicht zwischen 0 und 255; eingefügt wie getippt.");
+        "Eingefügt: CV46 aus einer Zahlenreihe. CV46 = 99999999999 liegt nicht zwischen 0 und 255; eingefügt wie getippt.");
     row("CVs outside 33 to 46", "CV47 = 1, CV32 = 5, CV35 = 4", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0",
-        "Eingefügt: CV35. CV47 ordnet keine Funktion zu, nur CV33 bis CV46; nicht eingefügt. "
+        "Eingefügt: CV35 aus CV-Angaben im Text. CV47 ordnet keine Funktion zu, nur CV33 bis CV46; nicht eingefügt. "
         "CV32 ordnet keine Funktion zu, nur CV33 bis CV46; nicht eingefügt.");
     row("decimal point and hexadecimal", "CV35 = 2.5, CV36 = 0x10", 0, "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
         "Nichts eingefügt. Bei CV35 ist „2.5“ keine ganze Zahl; nicht eingefügt. "
@@ -220,17 +276,21 @@ void ValueEditingTest::pasteAppliesWhatItCanAndSaysWhat_data()
     row("a locked CV in a list", "CV38 = 5", 0, "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
         "Nichts eingefügt. CV38 ist gesperrt; nicht eingefügt.");
     row("words only", "Hallo Welt", 2, "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
-        "Nichts eingefügt. Bei CV35 ist „Hallo“ keine ganze Zahl; nicht eingefügt. Bei CV36 ist „Welt“ keine "
-        "ganze Zahl; nicht eingefügt.");
+        "Nichts eingefügt: der Text nennt keine CV mit einem Wert.");
     row("more problems than a status line names", "CV47=1 CV48=1 CV49=1 CV50=1 CV51=1", 0,
         "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
         "Nichts eingefügt. CV47 ordnet keine Funktion zu, nur CV33 bis CV46; nicht eingefügt. CV48 ordnet "
-        "keine Funktion zu, nur CV33 bis CV46; nicht eingefügt. CV49 ordnet keine Funktion zu, nur CV33 bis "
-        "CV46; nicht eingefügt. Weitere Stellen, die nicht passen: 2.");
-    row("binary junk shown in short", QString::fromLatin1("\x01\x02\xff" "abcdefghijklmnopqrstuvwxyz"), 0,
+        "keine Funktion zu, nur CV33 bis CV46; nicht eingefügt. Weitere Stellen, die nicht passen: 3.");
+    row("binary junk shown in short", QString::fromLatin1("CV33 = 7\x01\x02\xff" "abcdefghijklmnopqrstuvwxyz"), 0,
         "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
-        "Nichts eingefügt. Bei CV33 ist „\xEF\xBF\xBD\xEF\xBF\xBD\xC3\xBF" "abcdefghijklmnopq…“ keine ganze "
+        "Nichts eingefügt. Bei CV33 ist „7\xEF\xBF\xBD\xEF\xBF\xBD\xC3\xBF" "abcdefghijklmnop…“ keine ganze "
         "Zahl; nicht eingefügt.");
+    row("binary junk without a CV", QString::fromLatin1("\x01\x02\xff" "abcdefghijklmnopqrstuvwxyz"), 0,
+        "1 2 0 0 0 12 0 0 0 0 0 0 0 0", "Nichts eingefügt: der Text nennt keine CV mit einem Wert.");
+    row("a table through the window", "CV;Funktion;Default\n35;F1;4\n38;F4;8", 0, "1 2 4 0 0 12 0 0 0 0 0 0 0 0",
+        "Eingefügt: CV35 aus einer Tabelle, Spalte „Default“. CV38 ist gesperrt; nicht eingefügt.");
+    row("a JMRI roster entry through the window", "<CVvalue name=\"34\" value=\"6\"/><CVvalue name=\"1\" value=\"3\"/>",
+        0, "1 6 0 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV34 aus einer JMRI-Lokdatei.");
     row("empty clipboard", "", 0, "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
         "Nichts eingefügt: in der Zwischenablage steht kein Wert für CV33 bis CV46.");
 }
@@ -279,26 +339,20 @@ void ValueEditingTest::hugeClipboardsAnswerQuickly_data()
     million.reserve(8 << 20);
     for (int k = 0; k < 1000000; ++k)
         million += QString::number(k % 256) + QLatin1Char('\t');
-    QTest::newRow("a million numbers") << million << "0 1 2 3 4 12 6 7 8 9 10 11 12 13"
-                                       << "Eingefügt: CV33 bis CV37, CV39 bis CV46. CV38 ist gesperrt; nicht "
-                                          "eingefügt. Ab „14“ ist keine Spalte mehr frei; nicht eingefügt.";
+    QTest::newRow("a million numbers") << million << "1 2 0 0 0 12 0 0 0 0 0 0 0 0"
+                                       << "Nichts eingefügt: die Zahlenreihe braucht 1000000 Spalten, frei sind ab "
+                                          "hier nur 14. Eine Reihe wird nur ganz eingefügt.";
     QString prose = QString(10 << 20, QLatin1Char('x'));
     for (int k = 0; k < prose.size(); k += 7)
         prose[k] = QLatin1Char(' ');
     QTest::newRow("10 MB of words") << prose << "1 2 0 0 0 12 0 0 0 0 0 0 0 0"
-                                    << "Nichts eingefügt. Bei CV33 ist „xxxxxx“ keine ganze Zahl; nicht "
-                                       "eingefügt. Bei CV34 ist „xxxxxx“ keine ganze Zahl; nicht eingefügt. "
-                                       "Bei CV35 ist „xxxxxx“ keine ganze Zahl; nicht eingefügt. Weitere "
-                                       "Stellen, die nicht passen: 12.";
+                                    << "Nichts eingefügt: der Text nennt keine CV mit einem Wert.";
     QString cvs = QString(10 << 20, QLatin1Char(' '));
     for (int k = 0; k + 10 < cvs.size(); k += 50)
         cvs.replace(k, 9, QStringLiteral("CV47 = 1,"));
     QTest::newRow("10 MB of list lines") << cvs << "1 2 0 0 0 12 0 0 0 0 0 0 0 0"
                                          << "Nichts eingefügt. CV47 ordnet keine Funktion zu, nur CV33 bis "
-                                            "CV46; nicht eingefügt. CV47 ordnet keine Funktion zu, nur CV33 "
-                                            "bis CV46; nicht eingefügt. CV47 ordnet keine Funktion zu, nur "
-                                            "CV33 bis CV46; nicht eingefügt. Weitere Stellen, die nicht "
-                                            "passen: 209712.";
+                                            "CV46; nicht eingefügt.";
 }
 
 void ValueEditingTest::hugeClipboardsAnswerQuickly()
@@ -350,6 +404,101 @@ void ValueEditingTest::copyWithoutATypeSaysSo()
     press(fixture, Qt::Key_C);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("vorher"));
     QCOMPARE(statusMessage(fixture), QStringLiteral("Nichts kopiert: es ist kein Decodertyp gewählt."));
+}
+
+void ValueEditingTest::copyNotesWhatIsCopiedOtherwise_data()
+{
+    QTest::addColumn<QStringList>("shown"); // column=text; the rest show 0
+    QTest::addColumn<QList<int>>("locked");
+    QTest::addColumn<QStringList>("notes");
+    QTest::newRow("all as shown") << QStringList{"0=7", "1=255", "2=007", "3=+5", "4= 9 "} << QList<int>{}
+                                  << QStringList{};
+    QTest::newRow("beyond a byte") << QStringList{"4=300"} << QList<int>{}
+                                   << QStringList{"CV37 = 300 als 44 kopiert (was die Kästchen zeigen)."};
+    QTest::newRow("negative in an open column") << QStringList{"3=-1", "5=-256"} << QList<int>{}
+                                                << QStringList{"CV36 = -1 als 255 kopiert (was die Kästchen zeigen).",
+                                                               "CV38 = -256 als 0 kopiert (was die Kästchen zeigen)."};
+    // A locked column shows its value's magnitude; copied negative, as it locks, that is no news.
+    QTest::newRow("locked, as it locks") << QStringList{"5=12", "6=0"} << QList<int>{5, 6} << QStringList{};
+    QTest::newRow("locked beyond a byte") << QStringList{"7=300"} << QList<int>{7}
+                                          << QStringList{"CV40 = 300 als -44 kopiert (was die Kästchen zeigen)."};
+    QTest::newRow("no number") << QStringList{"2=abc", "13=99999999999"} << QList<int>{}
+                               << QStringList{"CV35 = abc als 0 kopiert (was die Kästchen zeigen).",
+                                              "CV46 = 99999999999 als 0 kopiert (was die Kästchen zeigen)."};
+    QTest::newRow("empty") << QStringList{"2="} << QList<int>{}
+                           << QStringList{"CV35 ohne Wert als 0 kopiert (was die Kästchen zeigen)."};
+}
+
+void ValueEditingTest::copyNotesWhatIsCopiedOtherwise()
+{
+    QFETCH(QStringList, shown);
+    QFETCH(QList<int>, locked);
+    QFETCH(QStringList, notes);
+    std::array<QString, CvCount> texts;
+    texts.fill(QStringLiteral("0"));
+    for (const QString &cell : shown)
+        texts[cell.section(QLatin1Char('='), 0, 0).toInt()] = cell.section(QLatin1Char('='), 1);
+    std::array<bool, CvCount> lockedColumns{};
+    for (const int column : locked)
+        lockedColumns[column] = true;
+    QCOMPARE(copyNotes(texts, lockedColumns), notes);
+}
+
+void ValueEditingTest::droppedFileIsReadOrRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes"); // a folder where null
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("refusal");
+    const QByteArray roster = "<CVvalue name=\"33\" value=\"1\"/>\n";
+    QTest::newRow("roster entry") << "BR 50.xml" << roster << QByteArray("UTF-8") << QString::fromUtf8(roster)
+                                  << QString();
+    QTest::newRow("UTF-8 with its mark") << "Tabelle.CSV" << QByteArray("\xEF\xBB\xBF" "CV;Wert\n33;1\xC2\xA0")
+                                         << QByteArray("UTF-8") << QString::fromUtf8("CV;Wert\n33;1\u00a0")
+                                         << QString();
+    QTest::newRow("Latin-1 where the system writes it") << "notiz.txt" << QByteArray("CV35 = 4 \xB0")
+                                                        << QByteArray("ISO-8859-1")
+                                                        << QString::fromUtf8("CV35 = 4 \u00b0") << QString();
+    QTest::newRow("Latin-1 where the system writes UTF-8")
+        << "notiz.txt" << QByteArray("CV35 = 4 \xB0") << QByteArray("UTF-8") << QString()
+        << QString::fromUtf8("Nichts eingefügt: „notiz.txt“ ist weder UTF-8 noch in der Zeichenkodierung des "
+                             "Systems geschrieben.");
+    QTest::newRow("a folder") << "Loks.ini" << QByteArray() << QByteArray("UTF-8") << QString()
+                              << QString::fromUtf8("Nichts eingefügt: „Loks.ini“ ist ein Ordner.");
+    QTest::newRow("another kind of file") << "Lok.pdf" << QByteArray("%PDF") << QByteArray("UTF-8") << QString()
+                                          << QString::fromUtf8("Nichts eingefügt: gelesen werden nur .xml-, .csv-, "
+                                                               ".txt- und .ini-Dateien, nicht „Lok.pdf“.");
+    QTest::newRow("10 MB") << "gross.txt" << QByteArray(10 * 1024 * 1024, '1') << QByteArray("UTF-8")
+                           << QString(10 * 1024 * 1024, QLatin1Char('1')) << QString();
+    QTest::newRow("over 10 MB") << "zu gross.txt" << QByteArray(10 * 1024 * 1024 + 1, '1') << QByteArray("UTF-8")
+                                << QString()
+                                << QString::fromUtf8("Nichts eingefügt: „zu gross.txt“ ist größer als 10 MB.");
+}
+
+void ValueEditingTest::droppedFileIsReadOrRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, locale);
+    QFETCH(QString, text);
+    QFETCH(QString, refusal);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(name);
+    if (bytes.isNull()) {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    }
+    QTextCodec *const before = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName(locale));
+    const DroppedFile dropped = readDroppedFile(path);
+    QTextCodec::setCodecForLocale(before);
+    QCOMPARE(dropped.text, text);
+    QCOMPARE(dropped.refusal, refusal);
 }
 
 void ValueEditingTest::copyReadsBackAsTheSameType_data()

@@ -1,35 +1,8 @@
 #include "pastedvalues.h"
 
 #include "definitionline.h"
+#include "pastecollector.h"
 
-namespace {
-
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-bool isBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
-// What stands between the numbers of a spreadsheet's row or column, or
-// between list entries. ASCII is told apart here: a paste may be megabytes.
-bool isSeparator(QChar c)
-{
-    const ushort u = c.unicode();
-    if (u < 0x80)
-        return u == ' ' || (u >= '\t' && u <= '\r') || u == ',' || u == ';';
-    return c.isSpace();
-}
-
-bool isLineEnd(QChar c)
-{
-    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
-}
-
-// A whole decimal number as the list reads one: an optional sign, then digits.
 bool isWholeNumber(const QStringRef &text)
 {
     int k = 0;
@@ -43,6 +16,21 @@ bool isWholeNumber(const QStringRef &text)
     }
     return true;
 }
+
+int cvNumber(const QStringRef &digits)
+{
+    if (digits.isEmpty() || digits.size() > 9)
+        return 0;
+    int number = 0;
+    for (const QChar c : digits) {
+        if (!isDigit(c))
+            return 0;
+        number = number * 10 + (c.unicode() - '0');
+    }
+    return number;
+}
+
+namespace {
 
 bool isByteValue(const QStringRef &text)
 {
@@ -64,169 +52,208 @@ QString excerpt(const QStringRef &text)
     return text.size() > longest ? shown + QChar(0x2026) : shown;
 }
 
-class Collector
-{
-public:
-    Collector(const std::array<bool, CvCount> &locked) : locked(locked) {}
+} // namespace
 
-    // A value meant for a column; the column may refuse it.
-    void offer(int column, const QString &cv, const QStringRef &value)
-    {
-        if (locked[column]) {
-            problem(PasteProblem::LockedCv, cv, value);
+void PasteCollector::offer(int cv, const QStringRef &value, bool tellOtherCvs)
+{
+    const int column = cv - FirstCv;
+    if (column < 0 || column >= CvCount) {
+        if (tellOtherCvs)
+            problem(PasteProblem::NoSuchCv, cv, value);
+        return;
+    }
+    if (locked[column]) {
+        problem(PasteProblem::LockedCv, cv, value);
+        return;
+    }
+    if (!isWholeNumber(value)) {
+        problem(PasteProblem::NotANumber, cv, value);
+        return;
+    }
+    if (!isByteValue(value))
+        problem(PasteProblem::OutOfRange, cv, value);
+    take(column, value, QString());
+}
+
+void PasteCollector::offerWorkedOut(int cv, int value)
+{
+    const int column = cv - FirstCv;
+    if (locked[column])
+        problem(PasteProblem::LockedCv, cv, QStringRef());
+    else
+        take(column, QStringRef(), QString::number(value));
+}
+
+void PasteCollector::take(int column, const QStringRef &value, const QString &workedOut)
+{
+    if (has[column]) {
+        const QStringRef before = given[column].string() ? given[column] : QStringRef(&worked[column]);
+        const QStringRef now = value.string() ? value : QStringRef(&workedOut);
+        if (before != now)
+            repeated[column] = true;
+    }
+    has[column] = true;
+    given[column] = value;
+    worked[column] = workedOut;
+}
+
+void PasteCollector::problem(PasteProblem::Kind kind, int cv, const QStringRef &text)
+{
+    // Compared as written, so that a problem told already costs no copy.
+    for (const NamedProblem &named : namedProblems) {
+        if (named.kind == kind && named.cv == cv && named.text == text)
             return;
-        }
-        if (!isWholeNumber(value)) {
-            problem(PasteProblem::NotANumber, cv, value);
-            return;
-        }
-        if (!isByteValue(value))
-            problem(PasteProblem::OutOfRange, cv, value);
-        texts[column] = value.toString();
-        given[column] = true;
     }
-
-    void problem(PasteProblem::Kind kind, const QString &cv, const QStringRef &text)
-    {
-        if (result.problems.size() < NamedPasteProblems)
-            result.problems.append({kind, cv, excerpt(text)});
-        else
-            ++result.unlistedProblems;
-    }
-
-    PastedValues finish()
-    {
-        for (int column = 0; column < CvCount; ++column) {
-            if (given[column])
-                result.values.append({column, texts[column]});
-        }
-        return std::move(result);
-    }
-
-private:
-    const std::array<bool, CvCount> &locked;
-    std::array<QString, CvCount> texts;
-    std::array<bool, CvCount> given{};
-    PastedValues result;
-};
-
-// "CV", in either case, as a word of its own, followed by a number, blanks allowed between.
-bool startsCvMention(const QString &text, int at, int end)
-{
-    const ushort first = text.at(at).unicode();
-    if ((first != 'c' && first != 'C') || at + 2 >= end)
-        return false;
-    const ushort second = text.at(at + 1).unicode();
-    if (second != 'v' && second != 'V')
-        return false;
-    if (at > 0 && text.at(at - 1).isLetterOrNumber())
-        return false;
-    int k = at + 2;
-    while (k < end && isBlank(text.at(k)))
-        ++k;
-    return k < end && isDigit(text.at(k));
-}
-
-// Lines that name a decoder type or an output, as a copy writes them, hold no values.
-bool namesTypeOrOutput(const QString &text, int begin, int end)
-{
-    if (begin == end || (text.at(begin) != QLatin1Char('[') && text.at(begin) != QLatin1Char('i')))
-        return false;
-    return parseDefinitionLineInPlace(text.mid(begin, end - begin)).kind != DefinitionLine::Ignored;
-}
-
-int skipBlanks(const QString &text, int k, int end)
-{
-    while (k < end && isBlank(text.at(k)))
-        ++k;
-    return k;
-}
-
-// Every "CVnn = value" or "CVnn: value" of one line.
-void readListLine(const QString &text, int begin, int end, Collector &collector)
-{
-    for (int k = begin; k < end;) {
-        if (!startsCvMention(text, k, end)) {
-            ++k;
-            continue;
-        }
-        const int numberStart = skipBlanks(text, k + 2, end);
-        k = numberStart;
-        while (k < end && isDigit(text.at(k)))
-            ++k;
-        const QStringRef number(&text, numberStart, k - numberStart);
-        k = skipBlanks(text, k, end);
-        int valueStart = k;
-        if (k < end && (text.at(k) == QLatin1Char('=') || text.at(k) == QLatin1Char(':'))) {
-            valueStart = k = skipBlanks(text, k + 1, end);
-            while (k < end && !isSeparator(text.at(k)))
-                ++k;
-        }
-        const QStringRef value(&text, valueStart, k - valueStart);
-        const int cv = number.size() <= 9 ? number.toInt() : 0;
-        if (cv < FirstCv || cv >= FirstCv + CvCount)
-            collector.problem(PasteProblem::NoSuchCv, excerpt(number), value);
-        else
-            collector.offer(cv - FirstCv, QString::number(cv), value);
+    if (result.problems.size() < NamedPasteProblems) {
+        namedProblems.append({kind, cv, text.toString()});
+        result.problems.append({kind, QString::number(cv), excerpt(text), 0, 0});
+    } else {
+        ++result.unlistedProblems;
     }
 }
 
-void readList(const QString &text, Collector &collector)
+void PasteCollector::refuse(PasteProblem::Kind kind, int count, int room)
 {
-    for (int begin = 0; begin < text.size();) {
-        int end = begin;
-        while (end < text.size() && !isLineEnd(text.at(end)))
-            ++end;
-        if (!namesTypeOrOutput(text, begin, end))
-            readListLine(text, begin, end, collector);
-        begin = end + 1;
-    }
+    result.problems = {PasteProblem{kind, QString(), QString(), count, room}};
+    namedProblems.clear();
+    result.unlistedProblems = 0;
+    has = {};
 }
 
-// Position by position from the start column: a locked column takes its
-// number's place, as a spreadsheet's protected cell would.
-void readRun(const QString &text, int startColumn, Collector &collector)
+bool PasteCollector::hasValues() const
 {
-    int column = startColumn;
-    for (int k = 0; k < text.size();) {
-        while (k < text.size() && isSeparator(text.at(k)))
-            ++k;
-        const int start = k;
-        while (k < text.size() && !isSeparator(text.at(k)))
-            ++k;
-        if (k == start)
-            break;
-        const QStringRef number(&text, start, k - start);
-        if (column >= CvCount) {
-            collector.problem(PasteProblem::NoColumnLeft, QString(), number);
-            return;
-        }
-        collector.offer(column, QString::number(FirstCv + column), number);
-        ++column;
-    }
-}
-
-// Looks at every character of what may be megabytes: a C is rare enough to
-// be the only one looked at closer.
-bool mentionsCv(const QString &text)
-{
-    const QChar *const begin = text.constData();
-    const QChar *const end = begin + text.size();
-    for (const QChar *c = begin; c != end; ++c) {
-        if ((c->unicode() | 0x20) == 'c' && startsCvMention(text, int(c - begin), text.size()))
+    for (const bool taken : has) {
+        if (taken)
             return true;
     }
     return false;
+}
+
+PastedValues PasteCollector::finish(PastedValues::Form form, const QString &column)
+{
+    for (int k = 0; k < CvCount; ++k) {
+        if (!has[k])
+            continue;
+        const bool inText = given[k].string() != nullptr;
+        result.values.append({k, inText ? given[k].toString() : worked[k], inText ? given[k].position() : -1});
+        if (repeated[k])
+            problem(PasteProblem::Repeated, FirstCv + k, QStringRef(&result.values.last().text));
+    }
+    result.form = result.values.isEmpty() ? PastedValues::Nothing : form;
+    if (result.form == PastedValues::Table)
+        result.column = column;
+    return std::move(result);
+}
+
+namespace {
+
+// The cells of a spreadsheet's row or column, in the order it pastes them: a
+// tab ends a cell, so an empty cell between two tabs keeps its column; blanks,
+// commas, semicolons and line ends part numbers too. `place` gets each
+// number with its offset from the first column; returns the columns needed,
+// or -1 where anything but numbers stands in the text.
+template<typename Place>
+int walkRun(const QString &text, Place place)
+{
+    int offset = 0;
+    bool cellUsed = false; // whether the current tab-separated cell held a number
+    for (int k = 0; k < text.size();) {
+        const QChar c = text.at(k);
+        if (c == QLatin1Char('\t')) {
+            if (!cellUsed)
+                ++offset;
+            cellUsed = false;
+            ++k;
+        } else if (isLineEnd(c)) {
+            cellUsed = false;
+            ++k;
+        } else if (isSeparator(c)) {
+            ++k;
+        } else {
+            const int start = k;
+            while (k < text.size() && !isSeparator(text.at(k)))
+                ++k;
+            const QStringRef number(&text, start, k - start);
+            if (!isWholeNumber(number))
+                return -1;
+            place(offset, number);
+            ++offset;
+            cellUsed = true;
+        }
+    }
+    return offset;
+}
+
+// Lines that name a decoder type, as a copy writes them, split as the list
+// reader splits them: at "\n", a "\r" before it dropped, so that a name
+// holding a lone "\r" stays one line.
+int countSections(const QString &text)
+{
+    int sections = 0;
+    for (int begin = 0; begin < text.size();) {
+        int end = text.indexOf(QLatin1Char('\n'), begin);
+        if (end < 0)
+            end = text.size();
+        const int last = end > begin && text.at(end - 1) == QLatin1Char('\r') ? end - 2 : end - 1;
+        if (last > begin && text.at(begin) == QLatin1Char('[') && text.at(last) == QLatin1Char(']'))
+            ++sections;
+        begin = end + 1;
+    }
+    return sections;
+}
+
+bool isBlankText(const QString &text)
+{
+    for (const QChar c : text) {
+        if (!isSeparator(c))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
 
 PastedValues readPastedValues(const QString &text, int startColumn, const std::array<bool, CvCount> &locked)
 {
-    Collector collector(locked);
-    if (mentionsCv(text))
-        readList(text, collector);
-    else
-        readRun(text, qBound(0, startColumn, CvCount), collector);
-    return collector.finish();
+    PasteCollector collector(locked);
+    if (isBlankText(text))
+        return collector.finish(PastedValues::Nothing);
+    const int sections = countSections(text);
+    if (sections > 1) {
+        collector.refuse(PasteProblem::SeveralTypes, sections);
+        return collector.finish(PastedValues::Nothing);
+    }
+    // A copy's lines are read as lines, whatever its names hold.
+    const bool copy = sections == 1;
+    if (!copy && text.contains(QLatin1String("<CVvalue"))) {
+        readJmriRoster(text, collector);
+        if (!collector.hasValues() && !collector.hasProblems())
+            collector.refuse(PasteProblem::NoCvWithValue, 0);
+        return collector.finish(PastedValues::JmriRoster);
+    }
+    if (!copy && text.contains(QLatin1String("<variable")) && text.contains(QLatin1String("CV="))) {
+        readJmriDefinition(text, collector);
+        if (!collector.hasValues() && !collector.hasProblems())
+            collector.refuse(PasteProblem::NoCvWithValue, 0);
+        return collector.finish(PastedValues::JmriDefinition);
+    }
+    const int start = qBound(0, startColumn, CvCount);
+    const int needed = walkRun(text, [](int, const QStringRef &) {});
+    if (needed >= 0) {
+        if (needed > CvCount - start) {
+            collector.refuse(PasteProblem::RunTooLong, needed, CvCount - start);
+            return collector.finish(PastedValues::Nothing);
+        }
+        // A locked column takes its number's place, as a spreadsheet's protected cell would.
+        walkRun(text, [&](int offset, const QStringRef &number) {
+            collector.offer(FirstCv + start + offset, number, false);
+        });
+        return collector.finish(PastedValues::Run);
+    }
+    const LinesRead read = readCvLinesAndTables(text, collector);
+    if (!collector.hasValues() && !collector.hasProblems())
+        collector.refuse(PasteProblem::NoCvWithValue, 0);
+    if (read.fromTable)
+        return collector.finish(PastedValues::Table, read.column);
+    return collector.finish(copy ? PastedValues::Copy : PastedValues::CvLines);
 }

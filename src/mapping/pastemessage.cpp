@@ -47,13 +47,64 @@ QString problemSentence(const PasteProblem &problem)
             .arg(problem.cv);
     case PasteProblem::LockedCv:
         return QCoreApplication::translate("MainWindow", "CV%1 ist gesperrt; nicht eingefügt.").arg(problem.cv);
-    case PasteProblem::NoColumnLeft:
-        return QCoreApplication::translate("MainWindow", "Ab „%1“ ist keine Spalte mehr frei; nicht eingefügt.")
-            .arg(problem.text);
     case PasteProblem::OutOfRange:
         return QCoreApplication::translate("MainWindow",
                                            "CV%1 = %2 liegt nicht zwischen 0 und 255; eingefügt wie getippt.")
             .arg(problem.cv, problem.text);
+    case PasteProblem::Repeated:
+        return QCoreApplication::translate("MainWindow",
+                                           "CV%1 steht mehrmals mit verschiedenen Werten im Text; der letzte, %2, "
+                                           "gilt.")
+            .arg(problem.cv, problem.text);
+    case PasteProblem::Ambiguous:
+        return QCoreApplication::translate("MainWindow",
+                                           "Die Vorgabe für CV%1 ist in der Decoderdefinition nicht eindeutig; "
+                                           "nicht eingefügt.")
+            .arg(problem.cv);
+    case PasteProblem::RunTooLong:
+        return QCoreApplication::translate("MainWindow",
+                                           "Nichts eingefügt: die Zahlenreihe braucht %1 Spalten, frei sind ab "
+                                           "hier nur %2. Eine Reihe wird nur ganz eingefügt.")
+            .arg(problem.count)
+            .arg(problem.room);
+    case PasteProblem::SeveralTypes:
+        return QCoreApplication::translate("MainWindow",
+                                           "Nichts eingefügt: der Text enthält %1 Decodertypen ([…]-Abschnitte). "
+                                           "Bitte nur den einen kopieren, der gemeint ist.")
+            .arg(problem.count);
+    case PasteProblem::NoCvWithValue:
+        return QCoreApplication::translate("MainWindow", "Nichts eingefügt: der Text nennt keine CV mit einem Wert.");
+    }
+    return QString();
+}
+
+bool refusesWholeText(const PastedValues &pasted)
+{
+    if (pasted.problems.size() != 1)
+        return false;
+    const PasteProblem::Kind kind = pasted.problems.first().kind;
+    return kind == PasteProblem::RunTooLong || kind == PasteProblem::SeveralTypes ||
+           kind == PasteProblem::NoCvWithValue;
+}
+
+// "aus einer Tabelle, Spalte „Default“": the form the values were read from.
+QString formWords(const PastedValues &pasted)
+{
+    switch (pasted.form) {
+    case PastedValues::Nothing:
+        break;
+    case PastedValues::CvLines:
+        return QCoreApplication::translate("MainWindow", "aus CV-Angaben im Text");
+    case PastedValues::Copy:
+        return QCoreApplication::translate("MainWindow", "aus Zeilen für decoders.ini");
+    case PastedValues::Run:
+        return QCoreApplication::translate("MainWindow", "aus einer Zahlenreihe");
+    case PastedValues::Table:
+        return QCoreApplication::translate("MainWindow", "aus einer Tabelle, Spalte „%1“").arg(pasted.column);
+    case PastedValues::JmriRoster:
+        return QCoreApplication::translate("MainWindow", "aus einer JMRI-Lokdatei");
+    case PastedValues::JmriDefinition:
+        return QCoreApplication::translate("MainWindow", "aus den Vorgaben einer JMRI-Decoderdefinition");
     }
     return QString();
 }
@@ -62,9 +113,12 @@ QString problemSentence(const PasteProblem &problem)
 
 QString pasteMessage(const PastedValues &pasted)
 {
+    if (refusesWholeText(pasted))
+        return problemSentence(pasted.problems.first());
     QStringList sentences;
     if (!pasted.values.isEmpty())
-        sentences.append(QCoreApplication::translate("MainWindow", "Eingefügt: %1.").arg(cvList(pasted.values)));
+        sentences.append(QCoreApplication::translate("MainWindow", "Eingefügt: %1 %2.")
+                             .arg(cvList(pasted.values), formWords(pasted)));
     else if (pasted.problems.isEmpty())
         sentences.append(QCoreApplication::translate(
             "MainWindow", "Nichts eingefügt: in der Zwischenablage steht kein Wert für CV33 bis CV46."));

@@ -204,16 +204,8 @@
         <translation>CV%1 is locked; not pasted.</translation>
     </message>
     <message>
-        <source>Ab „%1“ ist keine Spalte mehr frei; nicht eingefügt.</source>
-        <translation>From “%1” on there is no column left; not pasted.</translation>
-    </message>
-    <message>
         <source>CV%1 = %2 liegt nicht zwischen 0 und 255; eingefügt wie getippt.</source>
         <translation>CV%1 = %2 is not between 0 and 255; pasted as if typed.</translation>
-    </message>
-    <message>
-        <source>Eingefügt: %1.</source>
-        <translation>Pasted: %1.</translation>
     </message>
     <message>
         <source>Nichts eingefügt: in der Zwischenablage steht kein Wert für CV33 bis CV46.</source>
@@ -226,6 +218,82 @@
     <message>
         <source>Weitere Stellen, die nicht passen: %1.</source>
         <translation>Further places that do not fit: %1.</translation>
+    </message>
+    <message>
+        <source>CV%1 ohne Wert als %2 kopiert (was die Kästchen zeigen).</source>
+        <translation>CV%1 without a value copied as %2 (what the boxes show).</translation>
+    </message>
+    <message>
+        <source>CV%1 = %2 als %3 kopiert (was die Kästchen zeigen).</source>
+        <translation>CV%1 = %2 copied as %3 (what the boxes show).</translation>
+    </message>
+    <message>
+        <source>Nichts eingefügt: „%1“ ist ein Ordner.</source>
+        <translation>Nothing pasted: “%1” is a folder.</translation>
+    </message>
+    <message>
+        <source>Nichts eingefügt: gelesen werden nur .xml-, .csv-, .txt- und .ini-Dateien, nicht „%1“.</source>
+        <translation>Nothing pasted: only .xml, .csv, .txt and .ini files are read, not “%1”.</translation>
+    </message>
+    <message>
+        <source>Nichts eingefügt: „%1“ ist größer als 10 MB.</source>
+        <translation>Nothing pasted: “%1” is larger than 10 MB.</translation>
+    </message>
+    <message>
+        <source>Nichts eingefügt: „%1“ lässt sich nicht lesen (%2).</source>
+        <translation>Nothing pasted: “%1” cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>Nichts eingefügt: „%1“ ist weder UTF-8 noch in der Zeichenkodierung des Systems geschrieben.</source>
+        <translation>Nothing pasted: “%1” is written neither in UTF-8 nor in the system’s encoding.</translation>
+    </message>
+    <message>
+        <source>CV%1 steht mehrmals mit verschiedenen Werten im Text; der letzte, %2, gilt.</source>
+        <translation>CV%1 is given several times with different values; the last one, %2, is used.</translation>
+    </message>
+    <message>
+        <source>Die Vorgabe für CV%1 ist in der Decoderdefinition nicht eindeutig; nicht eingefügt.</source>
+        <translation>The decoder definition’s default for CV%1 is not certain; not pasted.</translation>
+    </message>
+    <message>
+        <source>Nichts eingefügt: die Zahlenreihe braucht %1 Spalten, frei sind ab hier nur %2. Eine Reihe wird nur ganz eingefügt.</source>
+        <translation>Nothing pasted: the numbers need %1 columns, and only %2 are left from here. A run of numbers is pasted whole or not at all.</translation>
+    </message>
+    <message>
+        <source>Nichts eingefügt: der Text enthält %1 Decodertypen ([…]-Abschnitte). Bitte nur den einen kopieren, der gemeint ist.</source>
+        <translation>Nothing pasted: the text holds %1 decoder types ([…] sections). Please copy only the one you mean.</translation>
+    </message>
+    <message>
+        <source>Nichts eingefügt: der Text nennt keine CV mit einem Wert.</source>
+        <translation>Nothing pasted: the text names no CV with a value.</translation>
+    </message>
+    <message>
+        <source>aus CV-Angaben im Text</source>
+        <translation>from the CVs named in the text</translation>
+    </message>
+    <message>
+        <source>aus Zeilen für decoders.ini</source>
+        <translation>from decoders.ini lines</translation>
+    </message>
+    <message>
+        <source>aus einer Zahlenreihe</source>
+        <translation>from a run of numbers</translation>
+    </message>
+    <message>
+        <source>aus einer Tabelle, Spalte „%1“</source>
+        <translation>from a table, column “%1”</translation>
+    </message>
+    <message>
+        <source>aus einer JMRI-Lokdatei</source>
+        <translation>from a JMRI roster entry</translation>
+    </message>
+    <message>
+        <source>aus den Vorgaben einer JMRI-Decoderdefinition</source>
+        <translation>from a JMRI decoder definition’s defaults</translation>
+    </message>
+    <message>
+        <source>Eingefügt: %1 %2.</source>
+        <translation>Pasted: %1 %2.</translation>
     </message>
 </context>
 </TS>
