@@ -45,14 +45,23 @@ private:
         StationSettings settings;
     };
     static Run makeStation(const QString &kind);
-    static std::unique_ptr<StationSession> session(const StationSettings &settings);
+    // A session with time limits of milliseconds, and what it says.
+    struct Watched
+    {
+        explicit Watched(const StationSettings &settings);
+        StationSession session;
+        QSignalSpy progress{&session, &StationSession::progress};
+        QSignalSpy read{&session, &StationSession::mappingRead};
+        QSignalSpy finished{&session, &StationSession::finished};
+        QSignalSpy failed{&session, &StationSession::failed};
+    };
 };
 
 // Until the session says it finished or failed, once, and is idle.
-#define WAIT_FOR_END(session, finished, failed)                                  \
-    QTRY_VERIFY_WITH_TIMEOUT((finished).size() + (failed).size() > 0, 5000);   \
-    QVERIFY(!(session).isBusy());                                               \
-    QCOMPARE((finished).size() + (failed).size(), 1)
+#define WAIT_FOR_END(watched)                                                          \
+    QTRY_VERIFY_WITH_TIMEOUT((watched).finished.size() + (watched).failed.size() > 0, 5000); \
+    QVERIFY(!(watched).session.isBusy());                                                  \
+    QCOMPARE((watched).finished.size() + (watched).failed.size(), 1)
 
 namespace {
 
@@ -98,16 +107,15 @@ StationSessionTest::Run StationSessionTest::makeStation(const QString &kind)
     return run;
 }
 
-std::unique_ptr<StationSession> StationSessionTest::session(const StationSettings &settings)
+StationSessionTest::Watched::Watched(const StationSettings &settings)
+    : session(settings)
 {
-    auto session = std::make_unique<StationSession>(settings);
     StationSession::Limits limits;
     limits.ready = 1500;
     limits.greeting = 100;
     limits.reply = 400;
     limits.keepAlive = 40;
-    session->setLimits(limits);
-    return session;
+    session.setLimits(limits);
 }
 
 void StationSessionTest::readGivesTheDecodersValues_data()
@@ -120,26 +128,22 @@ void StationSessionTest::readGivesTheDecodersValues()
 {
     QFETCH(QString, kind);
     Run run = makeStation(kind);
-    auto reader = session(run.settings);
-    QSignalSpy progress(reader.get(), &StationSession::progress);
-    QSignalSpy read(reader.get(), &StationSession::mappingRead);
-    QSignalSpy finished(reader.get(), &StationSession::finished);
-    QSignalSpy failed(reader.get(), &StationSession::failed);
-    reader->readMapping();
-    WAIT_FOR_END(*reader, finished, failed);
-    QCOMPARE(last(failed), QString());
-    QCOMPARE(read.size(), 1);
-    QCOMPARE(read[0][0].value<QVector<int>>(), decoderValues);
-    QCOMPARE(read[0][1].value<QVector<bool>>(), QVector<bool>(14, true));
-    QVERIFY(last(finished).startsWith(QStringLiteral("CV33 bis CV46 gelesen.")));
-    QVERIFY(progress.contains({QStringLiteral("CV38 gelesen, 6 von 14")}));
+    Watched reader(run.settings);
+    reader.session.readMapping();
+    WAIT_FOR_END(reader);
+    QCOMPARE(last(reader.failed), QString());
+    QCOMPARE(reader.read.size(), 1);
+    QCOMPARE(reader.read[0][0].value<QVector<int>>(), decoderValues);
+    QCOMPARE(reader.read[0][1].value<QVector<bool>>(), QVector<bool>(14, true));
+    QVERIFY(last(reader.finished).startsWith(QStringLiteral("CV33 bis CV46 gelesen.")));
+    QVERIFY(reader.progress.contains({QStringLiteral("CV38 gelesen, 6 von 14")}));
     QCOMPARE(run.station->reads, 14);
     QCOMPARE(run.station->writes, 0);
     if (auto *z21 = qobject_cast<Z21TestStation *>(run.station.get())) {
         QCOMPARE(z21->broadcastFlags, quint32(1));
         QTRY_COMPARE(z21->logoffs, 1);
         QCOMPARE(z21->powerOns, 0);
-        QVERIFY(last(finished).endsWith(QStringLiteral("wieder einschalten.")));
+        QVERIFY(last(reader.finished).endsWith(QStringLiteral("wieder einschalten.")));
     }
 }
 
@@ -153,18 +157,15 @@ void StationSessionTest::writeLeavesTheDecoderHoldingTheValues()
 {
     QFETCH(QString, kind);
     Run run = makeStation(kind);
-    auto writer = session(run.settings);
-    QSignalSpy progress(writer.get(), &StationSession::progress);
-    QSignalSpy finished(writer.get(), &StationSession::finished);
-    QSignalSpy failed(writer.get(), &StationSession::failed);
-    writer->writeMapping({{34, 200}, {40, 300}});
-    WAIT_FOR_END(*writer, finished, failed);
-    QCOMPARE(last(failed), QString());
-    QVERIFY(last(finished).startsWith(QStringLiteral("Geschrieben und geprüft: CV34, CV40.")));
+    Watched writer(run.settings);
+    writer.session.writeMapping({{34, 200}, {40, 300}});
+    WAIT_FOR_END(writer);
+    QCOMPARE(last(writer.failed), QString());
+    QVERIFY(last(writer.finished).startsWith(QStringLiteral("Geschrieben und geprüft: CV34, CV40.")));
     QCOMPARE(run.station->decoder, (QVector<int>{1, 200, 4, 8, 4, 8, 16, 44, 8, 16, 4, 8, 16, 32}));
     QCOMPARE(run.station->writes, 2);
     QCOMPARE(run.station->reads, 2);
-    QVERIFY(progress.contains({QStringLiteral("CV40 geschrieben und geprüft, 2 von 2")}));
+    QVERIFY(writer.progress.contains({QStringLiteral("CV40 geschrieben und geprüft, 2 von 2")}));
 }
 
 void StationSessionTest::faultDuringWriteStopsIt_data()
@@ -220,14 +221,12 @@ void StationSessionTest::faultDuringWriteStopsIt()
     QFETCH(int, writes);
     Run run = makeStation(kind);
     run.station->fault = {StationFault::Kind(fault), 38, onWrite};
-    auto writer = session(run.settings);
-    QSignalSpy finished(writer.get(), &StationSession::finished);
-    QSignalSpy failed(writer.get(), &StationSession::failed);
-    writer->writeMapping({{33, 9}, {36, 9}, {38, 9}, {40, 9}});
-    WAIT_FOR_END(*writer, finished, failed);
+    Watched writer(run.settings);
+    writer.session.writeMapping({{33, 9}, {36, 9}, {38, 9}, {40, 9}});
+    WAIT_FOR_END(writer);
     const QString where = kind == QLatin1String("pty") ? run.settings.serialPort : QString::number(run.settings.port);
     const QString expected = (sentence.contains(QLatin1String("%1")) ? sentence.arg(where) : sentence) + QStringLiteral(" Geschrieben und geprüft: CV33, CV36. Nicht geschrieben: CV38, CV40.");
-    QVERIFY2(last(failed).startsWith(expected), qPrintable(last(failed)));
+    QVERIFY2(last(writer.failed).startsWith(expected), qPrintable(last(writer.failed)));
     QCOMPARE(run.station->writes, writes);
     QCOMPARE(run.station->decoder[40 - 33], 4);
 }
@@ -260,24 +259,21 @@ void StationSessionTest::faultDuringReadIsTold()
     QFETCH(QString, failure);
     Run run = makeStation(kind);
     run.station->fault = {StationFault::Kind(fault), 38, false};
-    auto reader = session(run.settings);
-    QSignalSpy read(reader.get(), &StationSession::mappingRead);
-    QSignalSpy finished(reader.get(), &StationSession::finished);
-    QSignalSpy failed(reader.get(), &StationSession::failed);
-    reader->readMapping();
-    WAIT_FOR_END(*reader, finished, failed);
+    Watched reader(run.settings);
+    reader.session.readMapping();
+    WAIT_FOR_END(reader);
     if (!failure.isEmpty()) {
-        QVERIFY2(last(failed).startsWith(failure), qPrintable(last(failed)));
-        QCOMPARE(read.size(), 0);
+        QVERIFY2(last(reader.failed).startsWith(failure), qPrintable(last(reader.failed)));
+        QCOMPARE(reader.read.size(), 0);
         QCOMPARE(run.station->reads, 6);
         return;
     }
-    QCOMPARE(read.size(), 1);
+    QCOMPARE(reader.read.size(), 1);
     QVector<bool> answered(14, true);
     answered[5] = false;
-    QCOMPARE(read[0][1].value<QVector<bool>>(), answered);
-    QCOMPARE(read[0][0].value<QVector<int>>().at(5), -1);
-    QVERIFY(last(finished).startsWith(QStringLiteral("Gelesen; keine Antwort für CV38, diese bleiben, wie sie waren.")));
+    QCOMPARE(reader.read[0][1].value<QVector<bool>>(), answered);
+    QCOMPARE(reader.read[0][0].value<QVector<int>>().at(5), -1);
+    QVERIFY(last(reader.finished).startsWith(QStringLiteral("Gelesen; keine Antwort für CV38, diese bleiben, wie sie waren.")));
 }
 
 void StationSessionTest::cancelFinishesTheCvUnderWay_data()
@@ -291,19 +287,17 @@ void StationSessionTest::cancelFinishesTheCvUnderWay()
     QFETCH(QString, kind);
     Run run = makeStation(kind);
     run.station->delayMs = 40;
-    auto writer = session(run.settings);
-    QSignalSpy finished(writer.get(), &StationSession::finished);
-    QSignalSpy failed(writer.get(), &StationSession::failed);
+    Watched writer(run.settings);
     // Once CV33 is done, CV36's write is sent: cancel while it is under way.
-    connect(writer.get(), &StationSession::progress, writer.get(), [&writer](const QString &message) {
+    connect(&writer.session, &StationSession::progress, &writer.session, [&writer](const QString &message) {
         if (message.startsWith(QLatin1String("CV33 geschrieben")))
-            QTimer::singleShot(10, writer.get(), [&writer] { writer->cancel(); });
+            QTimer::singleShot(10, &writer.session, [&writer] { writer.session.cancel(); });
     });
-    writer->writeMapping({{33, 9}, {36, 9}, {38, 9}});
-    WAIT_FOR_END(*writer, finished, failed);
-    QVERIFY2(last(finished).startsWith(QStringLiteral(
+    writer.session.writeMapping({{33, 9}, {36, 9}, {38, 9}});
+    WAIT_FOR_END(writer);
+    QVERIFY2(last(writer.finished).startsWith(QStringLiteral(
                  "Schreiben abgebrochen. Geschrieben und geprüft: CV33, CV36. Nicht geschrieben: CV38.")),
-             qPrintable(last(finished) + last(failed)));
+             qPrintable(last(writer.finished) + last(writer.failed)));
     QCOMPARE(run.station->writes, 2);
     QCOMPARE(run.station->decoder.mid(0, 6), (QVector<int>{9, 2, 4, 9, 4, 8}));
 }
@@ -312,11 +306,9 @@ void StationSessionTest::z21IsKeptAliveWhileBusyOnly()
 {
     Run run = makeStation(QStringLiteral("z21"));
     run.station->delayMs = 30;
-    auto reader = session(run.settings);
-    QSignalSpy finished(reader.get(), &StationSession::finished);
-    QSignalSpy failed(reader.get(), &StationSession::failed);
-    reader->readMapping();
-    WAIT_FOR_END(*reader, finished, failed);
+    Watched reader(run.settings);
+    reader.session.readMapping();
+    WAIT_FOR_END(reader);
     auto *z21 = static_cast<Z21TestStation *>(run.station.get());
     // The greeting, then one about every 40 ms of the 14 replies' 420 ms.
     QVERIFY2(z21->statusRequests >= 5, qPrintable(QString::number(z21->statusRequests)));
@@ -330,36 +322,30 @@ void StationSessionTest::z21InEmergencyStopIsNotAsked()
 {
     Run run = makeStation(QStringLiteral("z21"));
     static_cast<Z21TestStation *>(run.station.get())->status = 0x01;
-    auto reader = session(run.settings);
-    QSignalSpy finished(reader.get(), &StationSession::finished);
-    QSignalSpy failed(reader.get(), &StationSession::failed);
-    reader->readMapping();
-    WAIT_FOR_END(*reader, finished, failed);
-    QCOMPARE(last(failed), QStringLiteral("Die Zentrale ist im Nothalt."));
+    Watched reader(run.settings);
+    reader.session.readMapping();
+    WAIT_FOR_END(reader);
+    QCOMPARE(last(reader.failed), QStringLiteral("Die Zentrale ist im Nothalt."));
     QCOMPARE(run.station->reads, 0);
 }
 
 void StationSessionTest::nothingIsOpenedWithoutAStation()
 {
-    StationSession reader{StationSettings()};
-    QSignalSpy progress(&reader, &StationSession::progress);
-    QSignalSpy failed(&reader, &StationSession::failed);
-    reader.readMapping();
-    QCOMPARE(last(failed), QStringLiteral("Es ist keine Zentrale eingestellt."));
-    QCOMPARE(progress.size(), 0);
-    QVERIFY(!reader.isBusy());
+    Watched reader{StationSettings()};
+    reader.session.readMapping();
+    QCOMPARE(last(reader.failed), QStringLiteral("Es ist keine Zentrale eingestellt."));
+    QCOMPARE(reader.progress.size(), 0);
+    QVERIFY(!reader.session.isBusy());
 }
 
 void StationSessionTest::silentStationIsNoAnswer()
 {
     QUdpSocket silent;
     QVERIFY(silent.bind(QHostAddress(QHostAddress::LocalHost), 0));
-    auto reader = session({StationSettings::Z21Network, QStringLiteral("127.0.0.1"), silent.localPort(), QString()});
-    QSignalSpy finished(reader.get(), &StationSession::finished);
-    QSignalSpy failed(reader.get(), &StationSession::failed);
-    reader->readMapping();
-    WAIT_FOR_END(*reader, finished, failed);
-    QCOMPARE(last(failed), QStringLiteral("Die Zentrale antwortet nicht."));
+    Watched reader({StationSettings::Z21Network, QStringLiteral("127.0.0.1"), silent.localPort(), QString()});
+    reader.session.readMapping();
+    WAIT_FOR_END(reader);
+    QCOMPARE(last(reader.failed), QStringLiteral("Die Zentrale antwortet nicht."));
 }
 
 void StationSessionTest::closedTcpPortIsUnreachable()
@@ -370,12 +356,10 @@ void StationSessionTest::closedTcpPortIsUnreachable()
         QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
         port = closed.serverPort();
     }
-    auto reader = session({StationSettings::DccExNetwork, QStringLiteral("127.0.0.1"), port, QString()});
-    QSignalSpy finished(reader.get(), &StationSession::finished);
-    QSignalSpy failed(reader.get(), &StationSession::failed);
-    reader->readMapping();
-    WAIT_FOR_END(*reader, finished, failed);
-    QCOMPARE(last(failed), QStringLiteral("Die Zentrale unter 127.0.0.1:%1 ist nicht erreichbar.").arg(port));
+    Watched reader({StationSettings::DccExNetwork, QStringLiteral("127.0.0.1"), port, QString()});
+    reader.session.readMapping();
+    WAIT_FOR_END(reader);
+    QCOMPARE(last(reader.failed), QStringLiteral("Die Zentrale unter 127.0.0.1:%1 ist nicht erreichbar.").arg(port));
 }
 
 void StationSessionTest::usbBoardIsAskedOnlyOnceStarted()
@@ -383,17 +367,15 @@ void StationSessionTest::usbBoardIsAskedOnlyOnceStarted()
 #if defined(Q_OS_LINUX) && defined(FM_SERIAL_PORT)
     DccExTestStation board;
     const QString path = board.openPty(250);
-    auto reader = session({StationSettings::DccExSerial, QString(), 0, path});
-    QSignalSpy finished(reader.get(), &StationSession::finished);
-    QSignalSpy failed(reader.get(), &StationSession::failed);
-    reader->readMapping();
-    WAIT_FOR_END(*reader, finished, failed);
-    QCOMPARE(last(failed), QString());
+    Watched reader({StationSettings::DccExSerial, QString(), 0, path});
+    reader.session.readMapping();
+    WAIT_FOR_END(reader);
+    QCOMPARE(last(reader.failed), QString());
     QCOMPARE(board.reads, 14);
     // Asked again and again while starting; no request before its start-up line.
     QVERIFY(board.lines.count("<s>") >= 2);
     QCOMPARE(board.lines.indexOf("<R 33>"), board.lines.lastIndexOf("<s>") + 1);
-    QVERIFY(last(finished).contains(QStringLiteral("startet viele DCC-EX-Zentralen neu")));
+    QVERIFY(last(reader.finished).contains(QStringLiteral("startet viele DCC-EX-Zentralen neu")));
 #else
     QSKIP("pseudo-terminals and serial ports are tried on Linux only");
 #endif
@@ -406,20 +388,17 @@ void StationSessionTest::takenSerialPortIsTold()
     const QString path = board.openPty(0);
     QSerialPort other(path);
     QVERIFY(other.open(QIODevice::ReadWrite));
-    auto reader = session({StationSettings::DccExSerial, QString(), 0, path});
-    QSignalSpy finished(reader.get(), &StationSession::finished);
-    QSignalSpy failed(reader.get(), &StationSession::failed);
-    reader->readMapping();
-    WAIT_FOR_END(*reader, finished, failed);
-    QVERIFY2(last(failed).startsWith(QStringLiteral("Den Anschluss %1 hält ein anderes Programm.").arg(path)),
-             qPrintable(last(failed)));
+    Watched reader({StationSettings::DccExSerial, QString(), 0, path});
+    reader.session.readMapping();
+    WAIT_FOR_END(reader);
+    QVERIFY2(last(reader.failed).startsWith(QStringLiteral("Den Anschluss %1 hält ein anderes Programm.").arg(path)),
+             qPrintable(last(reader.failed)));
     QCOMPARE(board.reads, 0);
 
-    auto missing = session({StationSettings::DccExSerial, QString(), 0, QStringLiteral("/dev/no-such-port")});
-    QSignalSpy missingFailed(missing.get(), &StationSession::failed);
-    missing->readMapping();
-    QTRY_COMPARE(missingFailed.size(), 1);
-    QVERIFY(last(missingFailed).startsWith(QStringLiteral("Den Anschluss /dev/no-such-port gibt es nicht.")));
+    Watched missing({StationSettings::DccExSerial, QString(), 0, QStringLiteral("/dev/no-such-port")});
+    missing.session.readMapping();
+    WAIT_FOR_END(missing);
+    QVERIFY(last(missing.failed).startsWith(QStringLiteral("Den Anschluss /dev/no-such-port gibt es nicht.")));
 #else
     QSKIP("pseudo-terminals and serial ports are tried on Linux only");
 #endif

@@ -154,7 +154,7 @@ void StationSession::handle(const StationReply &reply)
     if (reply.kind == StationReply::Value || (reply.kind == StationReply::NoDecoder && !writing))
         stepDone(reply);
     else
-        fail(tr("CV%1: %2").arg(cv).arg(faultText(reply.kind)));
+        fail(QStringLiteral("CV%1: %2").arg(cv).arg(faultText(reply.kind)));
 }
 
 void StationSession::stepDone(const StationReply &reply)
@@ -232,7 +232,7 @@ void StationSession::linkFaulted(StationLink::Fault fault)
 void StationSession::timedOut()
 {
     if (state == Waiting)
-        fail(tr("CV%1: %2").arg(steps[current].cv).arg(tr("Die Zentrale antwortet nicht.")));
+        fail(QStringLiteral("CV%1: %2").arg(steps[current].cv).arg(tr("Die Zentrale antwortet nicht.")));
     else
         fail(tr("Die Zentrale antwortet nicht."));
 }
