@@ -15,6 +15,8 @@
 
 StationFault::Kind TestStation::faultFor(int cv, bool write)
 {
+    if (absent)
+        return StationFault::NoDecoder;
     if (fault.kind == StationFault::None || fault.cv != cv || fault.onWrite != write)
         return StationFault::None;
     const StationFault::Kind kind = fault.kind;
@@ -111,6 +113,9 @@ void Z21TestStation::answerCv(int cv, int written, bool write)
         if (write)
             decoder[cv - 33] = written;
         answer = cvResult(cv, value(cv));
+        break;
+    case StationFault::Ignored:
+        answer = cvResult(cv, written);
         break;
     case StationFault::Silent:
     case StationFault::Pulled:
@@ -243,6 +248,9 @@ void DccExTestStation::handle(const QByteArray &line)
         if (write)
             decoder[cv - 33] = words[2].toInt();
         reply(form + QByteArray::number(cv) + ' ' + QByteArray::number(value(cv)) + ">\n");
+        break;
+    case StationFault::Ignored:
+        reply(form + QByteArray::number(cv) + ' ' + words[2] + ">\n");
         break;
     case StationFault::Silent:
         break;

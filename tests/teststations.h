@@ -26,6 +26,7 @@ struct StationFault
         OtherCv,      // the value of the next CV
         Broken,       // a record with a wrong checksum, a line of no form
         Pulled,       // the connection or port closes
+        Ignored,      // a write acknowledged, but the decoder keeps its value
     };
     Kind kind = None;
     int cv = 0;
@@ -41,6 +42,7 @@ public:
     StationFault fault;
     int delayMs = 0;
     bool broadcasts = true; // broadcasts before each reply
+    bool absent = false;    // no decoder on the track: no request is acknowledged
     int writes = 0;         // write requests received
     int reads = 0;
 

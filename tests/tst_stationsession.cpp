@@ -30,6 +30,10 @@ private slots:
     void faultDuringReadIsTold();
     void cancelFinishesTheCvUnderWay_data();
     void cancelFinishesTheCvUnderWay();
+    void cancelBeforeTheFirstRequestSendsNone();
+    void cancelDuringReadTakesNothing();
+    void readWithoutDecoderFails();
+    void writeOfNothingOpensNothing();
     void z21IsKeptAliveWhileBusyOnly();
     void z21InEmergencyStopIsNotAsked();
     void nothingIsOpenedWithoutAStation();
@@ -190,6 +194,8 @@ void StationSessionTest::faultDuringWriteStopsIt_data()
                                          << "CV38: Die Zentrale ist beschäftigt oder kennt den Befehl nicht." << 3;
     QTest::newRow("Z21: another CV's value on read-back")
         << z21 << int(StationFault::OtherCv) << false << "Die Zentrale hat für CV39 geantwortet, gefragt war CV38." << 3;
+    QTest::newRow("Z21: the decoder keeps its value") << z21 << int(StationFault::Ignored) << true
+                                                     << "CV38 hält nach dem Schreiben 8 statt 9." << 3;
     QTest::newRow("Z21: broken record") << z21 << int(StationFault::Broken) << true
                                        << "CV38: Die Zentrale hat eine unverständliche Antwort geschickt." << 3;
     QTest::newRow("DCC-EX: no answer") << tcp << int(StationFault::Silent) << true
@@ -202,6 +208,8 @@ void StationSessionTest::faultDuringWriteStopsIt_data()
                                  << "CV38: Die Zentrale ist beschäftigt oder kennt den Befehl nicht." << 3;
     QTest::newRow("DCC-EX: another CV's value") << tcp << int(StationFault::OtherCv) << true
                                                << "Die Zentrale hat für CV39 geantwortet, gefragt war CV38." << 3;
+    QTest::newRow("DCC-EX: the decoder keeps its value") << tcp << int(StationFault::Ignored) << true
+                                                        << "CV38 hält nach dem Schreiben 8 statt 9." << 3;
     QTest::newRow("DCC-EX: unknown line") << tcp << int(StationFault::Broken) << true
                                          << "CV38: Die Zentrale hat eine unverständliche Antwort geschickt." << 3;
     QTest::newRow("DCC-EX: connection closed") << tcp << int(StationFault::Pulled) << true
@@ -300,6 +308,55 @@ void StationSessionTest::cancelFinishesTheCvUnderWay()
              qPrintable(last(writer.finished) + last(writer.failed)));
     QCOMPARE(run.station->writes, 2);
     QCOMPARE(run.station->decoder.mid(0, 6), (QVector<int>{9, 2, 4, 9, 4, 8}));
+}
+
+void StationSessionTest::cancelBeforeTheFirstRequestSendsNone()
+{
+    Run run = makeStation(QStringLiteral("tcp"));
+    Watched reader(run.settings);
+    reader.session.readMapping();
+    reader.session.cancel();
+    WAIT_FOR_END(reader);
+    QCOMPARE(last(reader.finished), QStringLiteral("Lesen abgebrochen; nichts wurde übernommen."));
+    QTest::qWait(50);
+    QCOMPARE(run.station->reads, 0);
+}
+
+void StationSessionTest::cancelDuringReadTakesNothing()
+{
+    Run run = makeStation(QStringLiteral("z21"));
+    Watched reader(run.settings);
+    connect(&reader.session, &StationSession::progress, &reader.session, [&reader](const QString &message) {
+        if (message.startsWith(QLatin1String("CV35 gelesen")))
+            reader.session.cancel();
+    });
+    reader.session.readMapping();
+    WAIT_FOR_END(reader);
+    QVERIFY(last(reader.finished).startsWith(QStringLiteral("Lesen abgebrochen; nichts wurde übernommen.")));
+    QCOMPARE(reader.read.size(), 0);
+    QCOMPARE(run.station->reads, 3);
+}
+
+void StationSessionTest::readWithoutDecoderFails()
+{
+    Run run = makeStation(QStringLiteral("tcp"));
+    run.station->absent = true;
+    Watched reader(run.settings);
+    reader.session.readMapping();
+    WAIT_FOR_END(reader);
+    QCOMPARE(last(reader.failed), QStringLiteral("Kein Decoder antwortet auf dem Programmiergleis."));
+    QCOMPARE(reader.read.size(), 0);
+    QCOMPARE(run.station->reads, 14);
+}
+
+void StationSessionTest::writeOfNothingOpensNothing()
+{
+    Run run = makeStation(QStringLiteral("z21"));
+    Watched writer(run.settings);
+    writer.session.writeMapping({});
+    QCOMPARE(last(writer.finished), QStringLiteral("Keine CV weicht ab; nichts wurde geschrieben."));
+    QTest::qWait(50);
+    QCOMPARE(static_cast<Z21TestStation *>(run.station.get())->statusRequests, 0);
 }
 
 void StationSessionTest::z21IsKeptAliveWhileBusyOnly()
