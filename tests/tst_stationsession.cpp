@@ -71,8 +71,10 @@ namespace {
 
 const QVector<int> decoderValues = {1, 2, 4, 8, 4, 8, 16, 4, 8, 16, 4, 8, 16, 32};
 
+// One row for each kind of station, in the column "kind".
 void addKinds()
 {
+    QTest::addColumn<QString>("kind");
     QTest::newRow("Z21 over UDP") << QStringLiteral("z21");
     QTest::newRow("DCC-EX over TCP") << QStringLiteral("tcp");
 #if defined(Q_OS_LINUX) && defined(FM_SERIAL_PORT)
@@ -124,7 +126,6 @@ StationSessionTest::Watched::Watched(const StationSettings &settings)
 
 void StationSessionTest::readGivesTheDecodersValues_data()
 {
-    QTest::addColumn<QString>("kind");
     addKinds();
 }
 
@@ -153,7 +154,6 @@ void StationSessionTest::readGivesTheDecodersValues()
 
 void StationSessionTest::writeLeavesTheDecoderHoldingTheValues_data()
 {
-    QTest::addColumn<QString>("kind");
     addKinds();
 }
 
@@ -286,7 +286,6 @@ void StationSessionTest::faultDuringReadIsTold()
 
 void StationSessionTest::cancelFinishesTheCvUnderWay_data()
 {
-    QTest::addColumn<QString>("kind");
     addKinds();
 }
 
