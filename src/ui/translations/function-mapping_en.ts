@@ -296,4 +296,189 @@
         <translation>Pasted: %1 %2.</translation>
     </message>
 </context>
+<context>
+    <name>MappingChanges</name>
+    <message>
+        <source>Gesperrt und nie geschrieben: %1.</source>
+        <translation>Locked and never written: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>StationDialog</name>
+    <message>
+        <source>&amp;Adresse:</source>
+        <translation>&amp;Address:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Serieller Anschluss:</source>
+        <translation>&amp;Serial port:</translation>
+    </message>
+    <message>
+        <source>Zentrale</source>
+        <translation>Command station</translation>
+    </message>
+    <message>
+        <source>Z21 im Netzwerk</source>
+        <translation>Z21 on the network</translation>
+    </message>
+    <message>
+        <source>DCC-EX im Netzwerk</source>
+        <translation>DCC-EX on the network</translation>
+    </message>
+    <message>
+        <source>DCC-EX über USB</source>
+        <translation>DCC-EX over USB</translation>
+    </message>
+    <message>
+        <source>Art der Zentrale</source>
+        <translation>Kind of command station</translation>
+    </message>
+    <message>
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Name oder IP-Adresse</source>
+        <translation>Name or IP address</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Serieller Anschluss</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>&amp;Zentrale:</source>
+        <translation>&amp;Command station:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>StationSession</name>
+    <message>
+        <source>Schreiben abgebrochen; nichts wurde geschrieben.</source>
+        <translation>Writing cancelled; nothing was written.</translation>
+    </message>
+    <message>
+        <source>Lesen abgebrochen; nichts wurde übernommen.</source>
+        <translation>Reading cancelled; nothing was taken over.</translation>
+    </message>
+    <message>
+        <source>Es ist keine Zentrale eingestellt.</source>
+        <translation>No command station is set.</translation>
+    </message>
+    <message>
+        <source>Keine CV weicht ab; nichts wurde geschrieben.</source>
+        <translation>No CV differs; nothing was written.</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Zentrale wird aufgebaut …</source>
+        <translation>Connecting to the command station …</translation>
+    </message>
+    <message>
+        <source>Die Zentrale hat für CV%1 geantwortet, gefragt war CV%2.</source>
+        <translation>The command station answered for CV%1; CV%2 was asked for.</translation>
+    </message>
+    <message>
+        <source>CV%1 gelesen, %2 von %3</source>
+        <translation>CV%1 read, %2 of %3</translation>
+    </message>
+    <message>
+        <source>CV%1 nicht beantwortet, %2 von %3</source>
+        <translation>CV%1 not answered, %2 of %3</translation>
+    </message>
+    <message>
+        <source>CV%1 hält nach dem Schreiben %2 statt %3.</source>
+        <translation>After writing, CV%1 holds %2 instead of %3.</translation>
+    </message>
+    <message>
+        <source>CV%1 geschrieben und geprüft, %2 von %3</source>
+        <translation>CV%1 written and verified, %2 of %3</translation>
+    </message>
+    <message>
+        <source>Schreiben abgebrochen.</source>
+        <translation>Writing cancelled.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale unter %1 ist nicht erreichbar.</source>
+        <translation>The command station at %1 cannot be reached.</translation>
+    </message>
+    <message>
+        <source>Den Anschluss %1 gibt es nicht.</source>
+        <translation>There is no port %1.</translation>
+    </message>
+    <message>
+        <source>Den Anschluss %1 hält ein anderes Programm.</source>
+        <translation>Another program holds the port %1.</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zur Zentrale (%1) ist abgerissen.</source>
+        <translation>The connection to the command station (%1) was lost.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale antwortet nicht.</source>
+        <translation>The command station does not answer.</translation>
+    </message>
+    <message>
+        <source>CV33 bis CV46 gelesen.</source>
+        <translation>CV33 to CV46 read.</translation>
+    </message>
+    <message>
+        <source>Gelesen; keine Antwort für %1, diese bleiben, wie sie waren.</source>
+        <translation>Read; no answer for %1, which stay as they were.</translation>
+    </message>
+    <message>
+        <source>Nichts wurde geschrieben.</source>
+        <translation>Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Geschrieben und geprüft: %1.</source>
+        <translation>Written and verified: %1.</translation>
+    </message>
+    <message>
+        <source>Nicht geschrieben: %1.</source>
+        <translation>Not written: %1.</translation>
+    </message>
+    <message>
+        <source>Die Z21 bleibt im Programmiermodus: das Hauptgleis bleibt ohne Spannung, bis Sie die Gleisspannung an der Zentrale oder am Handregler wieder einschalten.</source>
+        <translation>The Z21 stays in programming mode: the main track stays without power until you switch the track power on again at the command station or a handset.</translation>
+    </message>
+    <message>
+        <source>Das Öffnen des USB-Anschlusses startet viele DCC-EX-Zentralen neu; dann bleibt die Gleisspannung aus, bis Sie sie wieder einschalten.</source>
+        <translation>Opening the USB port restarts many DCC-EX command stations; the track power then stays off until you switch it on again.</translation>
+    </message>
+    <message>
+        <source>Kein Decoder antwortet auf dem Programmiergleis.</source>
+        <translation>No decoder answers on the programming track.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale meldet einen Kurzschluss.</source>
+        <translation>The command station reports a short circuit.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale ist im Nothalt.</source>
+        <translation>The command station is in emergency stop.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale ist beschäftigt oder kennt den Befehl nicht.</source>
+        <translation>The command station is busy or does not know the command.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale hat eine unverständliche Antwort geschickt.</source>
+        <translation>The command station sent a reply that cannot be understood.</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,96 @@
+#include "stationdialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#ifdef FM_SERIAL_PORT
+#include <QSerialPortInfo>
+#endif
+
+StationDialog::StationDialog(const StationSettings &settings, QWidget *parent)
+    : QDialog(parent)
+    , kindBox(new QComboBox(this))
+    , hostLabel(new QLabel(tr("&Adresse:"), this))
+    , hostEdit(new QLineEdit(this))
+    , portLabel(new QLabel(tr("&Port:"), this))
+    , portBox(new QSpinBox(this))
+    , serialLabel(new QLabel(tr("&Serieller Anschluss:"), this))
+    , serialBox(new QComboBox(this))
+{
+    setWindowTitle(tr("Zentrale"));
+    kindBox->addItem(tr("Z21 im Netzwerk"), StationSettings::Z21Network);
+    kindBox->addItem(tr("DCC-EX im Netzwerk"), StationSettings::DccExNetwork);
+#ifdef FM_SERIAL_PORT
+    kindBox->addItem(tr("DCC-EX über USB"), StationSettings::DccExSerial);
+    // A pseudo-terminal or an unusual device is never in the list: it is typed.
+    serialBox->setEditable(true);
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &port : ports)
+        serialBox->addItem(port.systemLocation());
+#endif
+    kindBox->setAccessibleName(tr("Art der Zentrale"));
+    hostEdit->setAccessibleName(tr("Adresse"));
+    hostEdit->setPlaceholderText(tr("Name oder IP-Adresse"));
+    portBox->setAccessibleName(tr("Port"));
+    portBox->setRange(1, 65535);
+    serialBox->setAccessibleName(tr("Serieller Anschluss"));
+    hostLabel->setBuddy(hostEdit);
+    portLabel->setBuddy(portBox);
+    serialLabel->setBuddy(serialBox);
+    auto *kindLabel = new QLabel(tr("&Zentrale:"), this);
+    kindLabel->setBuddy(kindBox);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *form = new QFormLayout(this);
+    form->addRow(kindLabel, kindBox);
+    form->addRow(hostLabel, hostEdit);
+    form->addRow(portLabel, portBox);
+    form->addRow(serialLabel, serialBox);
+    form->addRow(buttons);
+
+    const int index = kindBox->findData(settings.kind);
+    kindBox->setCurrentIndex(index < 0 ? 0 : index);
+    hostEdit->setText(settings.host);
+    serialBox->setCurrentText(settings.serialPort);
+    shownKind = StationSettings::Kind(kindBox->currentData().toInt());
+    portBox->setValue(settings.port ? settings.port : StationSettings::defaultPort(shownKind));
+    connect(kindBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &StationDialog::kindChosen);
+    kindChosen();
+}
+
+void StationDialog::kindChosen()
+{
+    const auto kind = StationSettings::Kind(kindBox->currentData().toInt());
+    // A port left at one kind's default follows the kind.
+    if (portBox->value() == StationSettings::defaultPort(shownKind))
+        portBox->setValue(StationSettings::defaultPort(kind));
+    shownKind = kind;
+    const bool serial = kind == StationSettings::DccExSerial;
+    for (QWidget *widget : {static_cast<QWidget *>(hostLabel), static_cast<QWidget *>(hostEdit),
+                            static_cast<QWidget *>(portLabel), static_cast<QWidget *>(portBox)})
+        widget->setVisible(!serial);
+    serialLabel->setVisible(serial);
+    serialBox->setVisible(serial);
+}
+
+StationSettings StationDialog::settings() const
+{
+    StationSettings result;
+    result.kind = shownKind;
+    if (shownKind == StationSettings::DccExSerial) {
+        result.serialPort = serialBox->currentText().trimmed();
+    } else {
+        result.host = hostEdit->text().trimmed();
+        result.port = quint16(portBox->value());
+    }
+    return result;
+}
