@@ -11,9 +11,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextCodec>
@@ -129,8 +131,12 @@ private slots:
     void copyWithoutATypeSaysSo();
     void copyNotesWhatIsCopiedOtherwise_data();
     void copyNotesWhatIsCopiedOtherwise();
+    void copySaysWhatItWritesOtherwise_data();
+    void copySaysWhatItWritesOtherwise();
     void droppedFileIsReadOrRefused_data();
     void droppedFileIsReadOrRefused();
+    void dropOntoTheWindowIsReadAsAPaste_data();
+    void dropOntoTheWindowIsReadAsAPaste();
     void copyReadsBackAsTheSameType_data();
     void copyReadsBackAsTheSameType();
     void undoAndRedoRestoreEachStep();
@@ -391,7 +397,9 @@ void ValueEditingTest::copyWritesTheTypeOnShow()
                                                 "CV38 = 0\nCV39 = 0\nCV40 = -44\nCV41 = 44\nCV42 = 0\n"
                                                 "CV43 = 0\nCV44 = 0\nCV45 = 0\nCV46 = 0\n"));
     QCOMPARE(statusMessage(fixture), QString::fromUtf8("Decodertyp „  Lok [alt] (2)  “ als Zeilen für "
-                                                       "decoders.ini kopiert."));
+                                                       "decoders.ini kopiert. CV40 = 300 als -44 kopiert (was "
+                                                       "die Kästchen zeigen). CV41 = 300 als 44 kopiert (was die "
+                                                       "Kästchen zeigen)."));
     QVERIFY(checkList(copied(fixture).toUtf8()).findings.isEmpty());
 }
 
@@ -442,6 +450,37 @@ void ValueEditingTest::copyNotesWhatIsCopiedOtherwise()
     for (const int column : locked)
         lockedColumns[column] = true;
     QCOMPARE(copyNotes(texts, lockedColumns), notes);
+}
+
+// Through the window: typed values, copied, and what the status bar then says.
+void ValueEditingTest::copySaysWhatItWritesOtherwise_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("as shown") << 2 << "7" << "CV35 = 7"
+                              << QString::fromUtf8("Decodertyp „Probe“ als Zeilen für decoders.ini kopiert.");
+    QTest::newRow("beyond a byte") << 4 << "300" << "CV37 = 44"
+                                   << QString::fromUtf8("Decodertyp „Probe“ als Zeilen für decoders.ini kopiert. "
+                                                        "CV37 = 300 als 44 kopiert (was die Kästchen zeigen).");
+    QTest::newRow("negative in an open column")
+        << 3 << "-1" << "CV36 = 255"
+        << QString::fromUtf8("Decodertyp „Probe“ als Zeilen für decoders.ini kopiert. "
+                             "CV36 = -1 als 255 kopiert (was die Kästchen zeigen).");
+}
+
+void ValueEditingTest::copySaysWhatItWritesOtherwise()
+{
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, line);
+    QFETCH(QString, message);
+    WindowFixture fixture(probe);
+    QVERIFY(fixture.showAndChoose(1));
+    fixture.valueCell(column)->setData(Qt::EditRole, typed);
+    QVERIFY(copied(fixture).split(QLatin1Char('\n')).contains(line));
+    QCOMPARE(statusMessage(fixture), message);
 }
 
 void ValueEditingTest::droppedFileIsReadOrRefused_data()
@@ -499,6 +538,97 @@ void ValueEditingTest::droppedFileIsReadOrRefused()
     QTextCodec::setCodecForLocale(before);
     QCOMPARE(dropped.text, text);
     QCOMPARE(dropped.refusal, refusal);
+}
+
+void ValueEditingTest::dropOntoTheWindowIsReadAsAPaste_data()
+{
+    QTest::addColumn<QStringList>("files"); // name=content, a folder where it ends in "/", or a web address
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("onGrid"); // else onto the window
+    QTest::addColumn<int>("actions");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<QString>("message");
+    const int copy = Qt::CopyAction | Qt::MoveAction;
+    const QString unchanged = QStringLiteral("1 2 0 0 0 12 0 0 0 0 0 0 0 0");
+    QTest::newRow("roster entry") << QStringList{"BR 50.xml=<CVvalue name=\"35\" value=\"4\"/>"} << QString() << false
+                                  << copy << true << "1 2 4 0 0 12 0 0 0 0 0 0 0 0"
+                                  << "Eingefügt: CV35 aus einer JMRI-Lokdatei.";
+    QTest::newRow("table onto the grid") << QStringList{"Tabelle.csv=CV;Default\n36;8\n"} << QString() << true
+                                         << copy << true << "1 2 0 8 0 12 0 0 0 0 0 0 0 0"
+                                         << QString::fromUtf8("Eingefügt: CV36 aus einer Tabelle, Spalte „Default“.");
+    QTest::newRow("text, not a file") << QStringList{} << "CV33 = 9" << true << copy << true
+                                      << "9 2 0 0 0 12 0 0 0 0 0 0 0 0" << "Eingefügt: CV33 aus CV-Angaben im Text.";
+    QTest::newRow("two files") << QStringList{"a.txt=CV33 = 9", "b.txt=CV34 = 9"} << QString() << false << copy
+                               << true << unchanged
+                               << QString::fromUtf8("Nichts eingefügt: das sind 2 Dateien; gelesen wird nur eine auf "
+                                                    "einmal.");
+    QTest::newRow("a folder") << QStringList{"Loks/="} << QString() << true << copy << true << unchanged
+                              << QString::fromUtf8("Nichts eingefügt: „Loks“ ist ein Ordner.");
+    QTest::newRow("another kind of file") << QStringList{"Lok.pdf=CV33 = 9"} << QString() << false << copy << true
+                                          << unchanged
+                                          << QString::fromUtf8("Nichts eingefügt: gelesen werden nur .xml-, .csv-, "
+                                                               ".txt- und .ini-Dateien, nicht „Lok.pdf“.");
+    // Neither is taken: the cursor says so, the status bar stays as it was.
+    QTest::newRow("a web link") << QStringList{"https://example.org/lok.txt"} << "CV33 = 9" << false << copy << false
+                                << unchanged << QString();
+    QTest::newRow("a file only to be moved") << QStringList{"Lok.txt=CV33 = 9"} << QString() << true
+                                             << int(Qt::MoveAction) << false << unchanged << QString();
+}
+
+// The drop as the desktop delivers it: entering, then let go.
+void ValueEditingTest::dropOntoTheWindowIsReadAsAPaste()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, text);
+    QFETCH(bool, onGrid);
+    QFETCH(int, actions);
+    QFETCH(bool, accepted);
+    QFETCH(QString, values);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QList<QUrl> urls;
+    for (const QString &file : files) {
+        if (file.startsWith(QLatin1String("https:"))) {
+            urls.append(QUrl(file));
+            continue;
+        }
+        const QString name = file.section(QLatin1Char('='), 0, 0);
+        const QString path = folder.filePath(name.endsWith(QLatin1Char('/')) ? name.chopped(1) : name);
+        if (name.endsWith(QLatin1Char('/'))) {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            QFile written(path);
+            QVERIFY(written.open(QIODevice::WriteOnly));
+            written.write(file.section(QLatin1Char('='), 1).toUtf8());
+        }
+        urls.append(QUrl::fromLocalFile(path));
+    }
+    QMimeData data;
+    if (!urls.isEmpty())
+        data.setUrls(urls);
+    if (!text.isEmpty())
+        data.setText(text);
+    WindowFixture fixture(probe);
+    QVERIFY(fixture.showAndChoose(1));
+    QWidget *target = onGrid ? fixture.table()->viewport() : static_cast<QWidget *>(&fixture.window());
+    QVERIFY(target->acceptDrops());
+    const QPoint middle = target->rect().center();
+    QDragEnterEvent enter(middle, Qt::DropActions(actions), &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QCOMPARE(enter.isAccepted(), accepted);
+    QDropEvent drop(middle, Qt::DropActions(actions), &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCOMPARE(drop.isAccepted(), accepted);
+    if (accepted)
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+    QCOMPARE(valuesOnShow(fixture), values);
+    QCOMPARE(statusMessage(fixture), message);
+    // One step, as a paste is.
+    fixture.table()->setFocus();
+    press(fixture, Qt::Key_Z);
+    QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 0 0 0 12 0 0 0 0 0 0 0 0"));
 }
 
 void ValueEditingTest::copyReadsBackAsTheSameType_data()

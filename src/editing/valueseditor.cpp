@@ -1,6 +1,8 @@
 #include "valueseditor.h"
 
+#include "copiedvalues.h"
 #include "definitionline.h"
+#include "dropreader.h"
 #include "gridannouncer.h"
 #include "gridmenu.h"
 #include "gridshape.h"
@@ -35,21 +37,6 @@ private:
     ValueTexts after;
 };
 
-namespace {
-
-// The value a list line gives for what a column shows: the boxes' value, so
-// that no line holds more than a CV can; negative where the column is locked.
-// A locked column with no box ticked has no such value between -255 and -1:
-// -256 keeps it locked and clear.
-qint32 listValue(int boxes, bool locked)
-{
-    if (!locked)
-        return boxes;
-    return boxes == 0 ? -256 : -boxes;
-}
-
-} // namespace
-
 ValuesEditor::ValuesEditor(QTableWidget *table, QStatusBar *bar)
     : QObject(table), table(table), history(new QUndoStack(this)), notice(new StatusNotice(bar)),
       menu(new GridMenu(table))
@@ -63,11 +50,20 @@ ValuesEditor::ValuesEditor(QTableWidget *table, QStatusBar *bar)
     addAction(QStringLiteral("copyAction"), QT_TRANSLATE_NOOP("MainWindow", "Kopieren"), {QKeySequence::Copy},
               [this] { copyTypeOnShow(); }, [this] { return isTypeOnShow(); });
     addAction(QStringLiteral("pasteAction"), QT_TRANSLATE_NOOP("MainWindow", "Einfügen"), {QKeySequence::Paste},
-              [this] { pasteValues(); },
+              [this] {
+                  const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+                  pasteText(data && data->hasText() ? data->text() : QString());
+              },
               [this] {
                   const QMimeData *data = QGuiApplication::clipboard()->mimeData();
                   return isTypeOnShow() && data && data->hasText();
               });
+    new DropReader(table, [this](const DroppedFile &dropped) {
+        if (dropped.refusal.isEmpty())
+            pasteText(dropped.text);
+        else
+            notice->show(dropped.refusal);
+    });
     // After the window's own slot, connected when its form was set up, has made the grid follow.
     connect(table, &QTableWidget::itemChanged, this, &ValuesEditor::recordUserStep);
     connect(history, &QUndoStack::indexChanged, this, [this] { lastValues = valuesOnShow(); });
@@ -137,20 +133,22 @@ void ValuesEditor::copyTypeOnShow()
     DecoderType shown = *shownType;
     const std::array<bool, CvCount> locked = lockedColumns();
     for (int column = 0; column < CvCount; ++column)
-        shown.cvValues[column] = listValue(boxesValue(table, column), locked[column]);
+        shown.cvValues[column] = copiedValue(boxesValue(table, column), locked[column]);
     QGuiApplication::clipboard()->setText(definitionLines(shown));
-    notice->show(QCoreApplication::translate("MainWindow", "Decodertyp „%1“ als Zeilen für decoders.ini kopiert.")
-                     .arg(shown.name));
+    const QStringList sentences =
+        QStringList{QCoreApplication::translate("MainWindow", "Decodertyp „%1“ als Zeilen für decoders.ini kopiert.")
+                        .arg(shown.name)} +
+        copyNotes(valuesOnShow(), locked);
+    notice->show(sentences.join(QLatin1Char(' ')));
 }
 
-void ValuesEditor::pasteValues()
+// The clipboard's text or a dropped one, read alike.
+void ValuesEditor::pasteText(const QString &text)
 {
     if (!isTypeOnShow()) {
         notice->show(QCoreApplication::translate("MainWindow", "Nichts eingefügt: es ist kein Decodertyp gewählt."));
         return;
     }
-    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    const QString text = data && data->hasText() ? data->text() : QString();
     const QModelIndex current = table->currentIndex();
     const PastedValues pasted = readPastedValues(text, current.isValid() ? current.column() : 0, lockedColumns());
     ValueTexts values = lastValues;

@@ -26,8 +26,9 @@ using ValueTexts = std::array<QString, CvCount>;
 
 // What the user does to the grid's values beyond ticking and typing, and the
 // history of it all: undo and redo, copy and paste, as keys of the grid and
-// its context menu, each saying in the status bar what it did. Every tick,
-// typed value or paste is one step, made after the grid has followed it.
+// its context menu, and a file or text dropped onto the window, read as a
+// paste; each says in the status bar what it did. Every tick, typed value,
+// paste or drop is one step, made after the grid has followed it.
 class ValuesEditor : public QObject
 {
     Q_OBJECT
@@ -68,7 +69,7 @@ private:
 
     std::array<bool, CvCount> lockedColumns() const;
     void copyTypeOnShow();
-    void pasteValues();
+    void pasteText(const QString &text);
     void undoStep();
     void redoStep();
     void recordUserStep(QTableWidgetItem *item);

@@ -295,6 +295,10 @@
         <source>Eingefügt: %1 %2.</source>
         <translation>Pasted: %1 %2.</translation>
     </message>
+    <message>
+        <source>Nichts eingefügt: das sind %1 Dateien; gelesen wird nur eine auf einmal.</source>
+        <translation>Nothing pasted: these are %1 files; only one is read at a time.</translation>
+    </message>
 </context>
 <context>
     <name>MappingChanges</name>
