@@ -554,9 +554,9 @@ void ValueEditingTest::dropOntoTheWindowIsReadAsAPaste_data()
     QTest::newRow("roster entry") << QStringList{"BR 50.xml=<CVvalue name=\"35\" value=\"4\"/>"} << QString() << false
                                   << copy << true << "1 2 4 0 0 12 0 0 0 0 0 0 0 0"
                                   << "Eingefügt: CV35 aus einer JMRI-Lokdatei.";
-    QTest::newRow("table onto the grid") << QStringList{"Tabelle.csv=CV;Default\n36;8\n"} << QString() << true
-                                         << copy << true << "1 2 0 8 0 12 0 0 0 0 0 0 0 0"
-                                         << QString::fromUtf8("Eingefügt: CV36 aus einer Tabelle, Spalte „Default“.");
+    QTest::newRow("table onto the grid")
+        << QStringList{"Tabelle.csv=CV;Default\n36;8\n"} << QString() << true << copy << true
+        << "1 2 0 8 0 12 0 0 0 0 0 0 0 0" << QString::fromUtf8("Eingefügt: CV36 aus einer Tabelle, Spalte „Default“.");
     QTest::newRow("text, not a file") << QStringList{} << "CV33 = 9" << true << copy << true
                                       << "9 2 0 0 0 12 0 0 0 0 0 0 0 0" << "Eingefügt: CV33 aus CV-Angaben im Text.";
     QTest::newRow("two files") << QStringList{"a.txt=CV33 = 9", "b.txt=CV34 = 9"} << QString() << false << copy

@@ -19,7 +19,8 @@ bool canRead(const QMimeData *data)
     if (!data->hasUrls())
         return data->hasText();
     const QList<QUrl> urls = data->urls();
-    return !urls.isEmpty() && std::all_of(urls.cbegin(), urls.cend(), [](const QUrl &url) { return url.isLocalFile(); });
+    return !urls.isEmpty() &&
+           std::all_of(urls.cbegin(), urls.cend(), [](const QUrl &url) { return url.isLocalFile(); });
 }
 
 DroppedFile dropped(const QMimeData *data)

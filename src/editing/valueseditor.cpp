@@ -135,10 +135,10 @@ void ValuesEditor::copyTypeOnShow()
     for (int column = 0; column < CvCount; ++column)
         shown.cvValues[column] = copiedValue(boxesValue(table, column), locked[column]);
     QGuiApplication::clipboard()->setText(definitionLines(shown));
-    const QStringList sentences =
-        QStringList{QCoreApplication::translate("MainWindow", "Decodertyp „%1“ als Zeilen für decoders.ini kopiert.")
-                        .arg(shown.name)} +
-        copyNotes(valuesOnShow(), locked);
+    // Every value copied other than as shown is named, so that the copy holds no surprise.
+    QStringList sentences = copyNotes(valuesOnShow(), locked);
+    sentences.prepend(QCoreApplication::translate("MainWindow", "Decodertyp „%1“ als Zeilen für decoders.ini kopiert.")
+                          .arg(shown.name));
     notice->show(sentences.join(QLatin1Char(' ')));
 }
 
