@@ -21,7 +21,8 @@ failures = []
 # the decoder types and output names are the list's and stay as written.
 ENGLISH = {"Decodertyp": "Decoder type", "Funktionszuordnung": "Function mapping", "F0 v": "F0 f",
            "Wert F2 bearbeiten": "Edit Value F2", "Wert": "Value",
-           "Eingefügt: CV35, CV36.": "Pasted: CV35, CV36.", "CV47 ordnet keine Funktion zu": "CV47 maps no function",
+           "Eingefügt: CV35, CV36 aus CV-Angaben im Text.": "Pasted: CV35, CV36 from the CVs named in the text.",
+           "CV47 ordnet keine Funktion zu": "CV47 maps no function",
            "Rückgängig gemacht: Einfügen.": "Undone: Paste."}
 
 
@@ -182,7 +183,7 @@ step(["Return"], ["Wert F2", "3"])
 # Pasting a forum's line: Orca reads the status bar's notice of what was used
 # and what not; undoing it says so, and the value is as before.
 put_on_clipboard("CV35=4, CV36=8, CV47=1")
-step(["ctrl+v"], ["Eingefügt: CV35, CV36.", "CV47 ordnet keine Funktion zu"], at_most=2)
+step(["ctrl+v"], ["Eingefügt: CV35, CV36 aus CV-Angaben im Text.", "CV47 ordnet keine Funktion zu"], at_most=2)
 step(["ctrl+z"], ["Rückgängig gemacht: Einfügen."], at_most=2)
 
 # Word by word through a typed "-1", which starts with no word: the caret
