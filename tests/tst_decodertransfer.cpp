@@ -349,7 +349,7 @@ void DecoderTransferTest::entriesWaitForATypeAndTheTransfer()
     start(run, QStringLiteral("tcp"));
     run.fixture->choose(0);
     QTest::keyClick(run.fixture->table(), Qt::Key_R, Qt::ControlModifier);
-    QCOMPARE(run.messages.last(), QStringLiteral("Nichts gelesen. Es ist kein Decodertyp gewählt."));
+    QCOMPARE(run.messages.last(), QStringLiteral("Nichts gelesen: es ist kein Decodertyp gewählt."));
     run.fixture->choose(1);
     run.station->delayMs = 20;
     Answers answers({Qt::Key_Return});

@@ -66,15 +66,14 @@ bool DecoderTransfer::canStart() const
 }
 
 // The keys answer even where the menu would not offer the entry, and say why nothing happens.
-bool DecoderTransfer::mayStart(const QString &refusal)
+bool DecoderTransfer::mayStart(const QString &noType)
 {
     if (stage != Idle) {
         editor->tell(text(QT_TRANSLATE_NOOP("MainWindow", "Die Zentrale ist noch bei der Arbeit; Esc bricht ab.")));
         return false;
     }
     if (!editor->isTypeOnShow()) {
-        editor->tell(refusal + QLatin1Char(' ')
-                     + text(QT_TRANSLATE_NOOP("MainWindow", "Es ist kein Decodertyp gewählt.")));
+        editor->tell(noType);
         return false;
     }
     return true;
@@ -82,11 +81,10 @@ bool DecoderTransfer::mayStart(const QString &refusal)
 
 void DecoderTransfer::read()
 {
-    const QString refusal = text(QT_TRANSLATE_NOOP("MainWindow", "Nichts gelesen."));
-    if (!mayStart(refusal))
+    if (!mayStart(text(QT_TRANSLATE_NOOP("MainWindow", "Nichts gelesen: es ist kein Decodertyp gewählt."))))
         return;
     if (!readyFor(text(QT_TRANSLATE_NOOP("MainWindow", "Jeder Decoder auf dem Programmiergleis wird gelesen.")))) {
-        editor->tell(refusal);
+        editor->tell(text(QT_TRANSLATE_NOOP("MainWindow", "Nichts gelesen.")));
         return;
     }
     start(Reading)->readMapping();
@@ -94,12 +92,11 @@ void DecoderTransfer::read()
 
 void DecoderTransfer::write()
 {
-    const QString refusal = text(QT_TRANSLATE_NOOP("MainWindow", "Nichts geschrieben."));
-    if (!mayStart(refusal))
+    if (!mayStart(text(QT_TRANSLATE_NOOP("MainWindow", "Nichts geschrieben: es ist kein Decodertyp gewählt."))))
         return;
     if (!readyFor(text(QT_TRANSLATE_NOOP("MainWindow",
                                          "Jeder Decoder auf dem Programmiergleis wird gelesen und beschrieben.")))) {
-        editor->tell(refusal);
+        editor->tell(text(QT_TRANSLATE_NOOP("MainWindow", "Nichts geschrieben.")));
         return;
     }
     // The locomotive on the track may have changed since the last read.

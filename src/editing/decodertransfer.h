@@ -40,7 +40,7 @@ private:
     // The station is set and the user knows what a transfer does: asked once a run.
     bool readyFor(const QString &what);
     bool canStart() const;
-    bool mayStart(const QString &refusal);
+    bool mayStart(const QString &noType);
     StationSession *start(Stage stage);
     void finished(const QString &message);
     void failed(const QString &message);
