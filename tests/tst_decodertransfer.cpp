@@ -101,6 +101,8 @@ private:
     static void trigger(Run &run, const char *action);
     // Until the transfer has ended: its entries are offered again.
     static bool waitForEnd(Run &run);
+    // Reads the decoder, then types the value into the columns given.
+    static bool readThenType(Run &run, const QList<int> &columns, const QString &value);
     // The offscreen platform leaves no window active once a question has gone, and the keys unheard.
     static bool reactivate(Run &run);
 };
@@ -144,6 +146,16 @@ bool DecoderTransferTest::waitForEnd(Run &run)
 {
     auto *read = run.fixture->window().findChild<QAction *>(QStringLiteral("cancelTransferAction"));
     return QTest::qWaitFor([read] { return !read->isEnabled(); }, 5000);
+}
+
+bool DecoderTransferTest::readThenType(Run &run, const QList<int> &columns, const QString &value)
+{
+    trigger(run, "readDecoderAction");
+    if (!waitForEnd(run))
+        return false;
+    for (int column : columns)
+        run.fixture->valueCell(column)->setText(value);
+    return true;
 }
 
 bool DecoderTransferTest::reactivate(Run &run)
@@ -217,9 +229,7 @@ void DecoderTransferTest::writeLeavesTheChangedBoxInTheDecoder()
     Run run;
     start(run, kind);
     Answers answers({Qt::Key_Return, Qt::Key_Return});
-    trigger(run, "readDecoderAction");
-    QVERIFY(waitForEnd(run));
-    run.fixture->valueCell(2)->setText(QStringLiteral("300"));
+    QVERIFY(readThenType(run, {2}, QStringLiteral("300")));
     run.messages.clear();
     trigger(run, "writeDecoderAction");
     QVERIFY(waitForEnd(run));
@@ -253,10 +263,7 @@ void DecoderTransferTest::faultDuringWriteStopsIt()
     Run run;
     start(run, kind);
     Answers answers({Qt::Key_Return, Qt::Key_Return});
-    trigger(run, "readDecoderAction");
-    QVERIFY(waitForEnd(run));
-    for (int column : {2, 7, 11})
-        run.fixture->valueCell(column)->setText(QStringLiteral("9"));
+    QVERIFY(readThenType(run, {2, 7, 11}, QStringLiteral("9")));
     run.station->fault = {StationFault::Kind(fault), 40, true};
     trigger(run, "writeDecoderAction");
     QVERIFY(waitForEnd(run));
@@ -327,10 +334,7 @@ void DecoderTransferTest::closingDuringWriteWaitsForTheCv()
     Run run;
     start(run, QStringLiteral("tcp"));
     Answers answers({Qt::Key_Return, Qt::Key_Return});
-    trigger(run, "readDecoderAction");
-    QVERIFY(waitForEnd(run));
-    for (int column : {2, 7, 11})
-        run.fixture->valueCell(column)->setText(QStringLiteral("9"));
+    QVERIFY(readThenType(run, {2, 7, 11}, QStringLiteral("9")));
     run.station->delayMs = 20;
     trigger(run, "writeDecoderAction");
     QTRY_VERIFY(run.messages.last().startsWith(QLatin1String("CV35 geschrieben")));

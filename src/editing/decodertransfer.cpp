@@ -103,10 +103,15 @@ void DecoderTransfer::write()
     start(ReadingBeforeWrite)->readMapping();
 }
 
-bool DecoderTransfer::chooseStation()
+void DecoderTransfer::loadStation()
 {
     if (!station)
         station = StationSettings::load(QSettings(settingsOrganization, QCoreApplication::applicationName()));
+}
+
+bool DecoderTransfer::chooseStation()
+{
+    loadStation();
     StationDialog dialog(*station, window);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -118,10 +123,9 @@ bool DecoderTransfer::chooseStation()
 
 bool DecoderTransfer::readyFor(const QString &what)
 {
-    if (!station)
-        station = StationSettings::load(QSettings(settingsOrganization, QCoreApplication::applicationName()));
-    if (!station->isSet() && !chooseStation())
-        return false;
+    loadStation();
+    if (!station->isSet())
+        chooseStation();
     if (!station->isSet())
         return false;
     if (!warned) {
@@ -154,32 +158,35 @@ StationSession *DecoderTransfer::start(Stage next)
 
 void DecoderTransfer::finished(const QString &message)
 {
-    const Stage was = stage;
-    done();
+    const Stage was = end();
     if (was == Reading)
         applyRead(message);
-    else if (was == ReadingBeforeWrite)
+    else if (was == ReadingBeforeWrite && !closeWhenDone)
         confirmWrite(message);
     else
         editor->tell(message);
+    if (closeWhenDone)
+        window->close();
 }
 
 void DecoderTransfer::failed(const QString &message)
 {
-    const Stage was = stage;
-    done();
-    editor->tell(was == ReadingBeforeWrite ? text(QT_TRANSLATE_NOOP("MainWindow", "Nichts geschrieben.")) + QLatin1Char(' ') + message
-                                           : message);
+    const Stage was = end();
+    editor->tell(was == ReadingBeforeWrite
+                     ? text(QT_TRANSLATE_NOOP("MainWindow", "Nichts geschrieben.")) + QLatin1Char(' ') + message
+                     : message);
+    if (closeWhenDone)
+        window->close();
 }
 
-void DecoderTransfer::done()
+DecoderTransfer::Stage DecoderTransfer::end()
 {
+    const Stage was = stage;
     stage = Idle;
     cancelAction->setEnabled(false);
     session->deleteLater();
     session = nullptr;
-    if (closeWhenDone)
-        window->close();
+    return was;
 }
 
 // As a paste: locked columns keep what they show, unanswered CVs too.

@@ -36,6 +36,7 @@ private:
 
     void read();
     void write();
+    void loadStation();
     bool chooseStation();
     // The station is set and the user knows what a transfer does: asked once a run.
     bool readyFor(const QString &what);
@@ -46,7 +47,8 @@ private:
     void failed(const QString &message);
     void applyRead(const QString &message);
     void confirmWrite(const QString &readMessage);
-    void done();
+    // The session's end: the stage it was in.
+    Stage end();
     bool ask(const QString &title, const QString &text, const QString &go);
 
     ValuesEditor *editor;
