@@ -84,11 +84,10 @@ private slots:
     void faultDuringWriteStopsIt_data();
     void faultDuringWriteStopsIt();
     void nothingDifferentWritesNothing();
-    void withoutStationTheDialogComesFirst();
-    void declinedQuestionReadsNothing();
-    void escapeCancelsTheRead();
+    void refusedReadSendsNothing_data();
+    void refusedReadSendsNothing();
+    void busyReadRefusesMoreAndEscapeCancels();
     void closingDuringWriteWaitsForTheCv();
-    void entriesWaitForATypeAndTheTransfer();
 
 private:
     struct Run
@@ -287,46 +286,42 @@ void DecoderTransferTest::nothingDifferentWritesNothing()
     QCOMPARE(run.messages.last(), QStringLiteral("Nichts geschrieben: keine CV weicht ab. CV33 bis CV46 gelesen."));
 }
 
-// Left unset, nothing is asked or opened.
-void DecoderTransferTest::withoutStationTheDialogComesFirst()
+void DecoderTransferTest::refusedReadSendsNothing_data()
 {
-    WindowFixture fixture(probe);
-    QVERIFY(fixture.showAndChoose(1));
-    Answers answers({Qt::Key_Escape});
-    fixture.window().findChild<QAction *>(QStringLiteral("readDecoderAction"))->trigger();
-    QCOMPARE(answers.asked, QStringList{"StationDialog"});
-    QCOMPARE(fixture.window().statusBar()->currentMessage(), QStringLiteral("Nichts gelesen."));
-    QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 0 0 0 12 0 0 0 0 0 0 0 0"));
-    QVERIFY(!QSettings(DecoderTransfer::settingsOrganization, QCoreApplication::applicationName())
-                 .contains(QStringLiteral("station/kind")));
+    QTest::addColumn<bool>("stationSet");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no type on show") << true << 0 << 0 << "" << "Nichts gelesen: es ist kein Decodertyp gewählt.";
+    // Left unset, the station is asked for first; its settings stay unwritten.
+    QTest::newRow("no station, dialog cancelled") << false << 1 << int(Qt::Key_Escape) << "StationDialog"
+                                                  << "Nichts gelesen.";
+    QTest::newRow("question declined") << true << 1 << int(Qt::Key_Escape)
+                                       << warning + "Jeder Decoder auf dem Programmiergleis wird gelesen."
+                                       << "Nichts gelesen.";
 }
 
-void DecoderTransferTest::declinedQuestionReadsNothing()
+void DecoderTransferTest::refusedReadSendsNothing()
 {
+    QFETCH(bool, stationSet);
+    QFETCH(int, type);
+    QFETCH(int, key);
+    QFETCH(QString, asked);
+    QFETCH(QString, message);
     Run run;
     start(run, QStringLiteral("z21"));
-    Answers answers({Qt::Key_Escape});
-    trigger(run, "readDecoderAction");
-    QCOMPARE(answers.asked.size(), 1);
-    QCOMPARE(run.messages, QStringList{"Nichts gelesen."});
+    if (!stationSet)
+        setStation(StationSettings());
+    run.fixture->choose(type);
+    Answers answers(key ? QList<int>{key} : QList<int>{});
+    QTest::keyClick(run.fixture->table(), Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(answers.asked.join(QString()), asked);
+    QCOMPARE(run.messages.last(), message);
     QCOMPARE(static_cast<Z21TestStation *>(run.station.get())->statusRequests, 0);
-}
-
-void DecoderTransferTest::escapeCancelsTheRead()
-{
-    Run run;
-    start(run, QStringLiteral("tcp"));
-    run.station->delayMs = 20;
-    Answers answers({Qt::Key_Return});
-    trigger(run, "readDecoderAction");
-    QVERIFY(reactivate(run));
-    QTRY_VERIFY(run.station->reads > 0);
-    QTest::keyClick(run.fixture->table(), Qt::Key_Escape);
-    QCOMPARE(run.messages.last(), QStringLiteral("Wird abgebrochen, sobald die laufende CV fertig ist."));
-    QVERIFY(waitForEnd(run));
-    QCOMPARE(run.messages.last(), QStringLiteral("Lesen abgebrochen; nichts wurde übernommen."));
-    QVERIFY(run.station->reads < 14);
-    QCOMPARE(valuesOnShow(*run.fixture), QStringLiteral("1 2 0 0 0 12 0 0 0 0 0 0 0 0"));
+    QCOMPARE(QSettings(DecoderTransfer::settingsOrganization, QCoreApplication::applicationName())
+                 .contains(QStringLiteral("station/kind")),
+             stationSet);
 }
 
 void DecoderTransferTest::closingDuringWriteWaitsForTheCv()
@@ -347,21 +342,25 @@ void DecoderTransferTest::closingDuringWriteWaitsForTheCv()
              QStringLiteral("Schreiben abgebrochen. Geschrieben und geprüft: CV35, CV40. Nicht geschrieben: CV44."));
 }
 
-void DecoderTransferTest::entriesWaitForATypeAndTheTransfer()
+// The keys answer while a read is under way; Esc stops it after the CV under way.
+void DecoderTransferTest::busyReadRefusesMoreAndEscapeCancels()
 {
     Run run;
     start(run, QStringLiteral("tcp"));
-    run.fixture->choose(0);
-    QTest::keyClick(run.fixture->table(), Qt::Key_R, Qt::ControlModifier);
-    QCOMPARE(run.messages.last(), QStringLiteral("Nichts gelesen: es ist kein Decodertyp gewählt."));
-    run.fixture->choose(1);
     run.station->delayMs = 20;
     Answers answers({Qt::Key_Return});
     trigger(run, "readDecoderAction");
     trigger(run, "writeDecoderAction");
     QCOMPARE(run.messages.last(), QStringLiteral("Die Zentrale ist noch bei der Arbeit; Esc bricht ab."));
+    QVERIFY(reactivate(run));
+    QTRY_VERIFY(run.station->reads > 0);
+    QTest::keyClick(run.fixture->table(), Qt::Key_Escape);
+    QCOMPARE(run.messages.last(), QStringLiteral("Wird abgebrochen, sobald die laufende CV fertig ist."));
     QVERIFY(waitForEnd(run));
+    QCOMPARE(run.messages.last(), QStringLiteral("Lesen abgebrochen; nichts wurde übernommen."));
+    QVERIFY(run.station->reads < 14);
     QCOMPARE(run.station->writes, 0);
+    QCOMPARE(valuesOnShow(*run.fixture), QStringLiteral("1 2 0 0 0 12 0 0 0 0 0 0 0 0"));
 }
 
 QTEST_MAIN(DecoderTransferTest)
