@@ -248,7 +248,7 @@ void DecoderTransferTest::faultDuringWriteStopsIt_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("Z21: no decoder") << "z21" << int(StationFault::NoDecoder)
                                      << "CV40: Kein Decoder antwortet auf dem Programmiergleis.";
-    QTest::newRow("DCC-EX: short circuit") << "tcp" << int(StationFault::ShortCircuit)
+    QTest::newRow("DCC-EX: short circuit, a -1 after its diagnostic") << "tcp" << int(StationFault::ShortCircuit)
                                            << "CV40: Kein Decoder antwortet auf dem Programmiergleis.";
     QTest::newRow("DCC-EX: decoder keeps its value") << "tcp" << int(StationFault::Ignored)
                                                      << "CV40 hält nach dem Schreiben 4 statt 9.";
