@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "catalogueloader.h"
 #include "choiceframe.h"
+#include "decodertransfer.h"
 #include "griddelegate.h"
 #include "gridkeyboard.h"
 #include "mainwindowui.h"
@@ -35,6 +36,7 @@ MainWindow::MainWindow(QWidget *parent)
     makeAccessible(this, ui->comboBox, ui->tableWidget);
     dressGrid(ui->comboBox, ui->tableWidget);
     editor = new ValuesEditor(ui->tableWidget, ui->statusBar);
+    new DecoderTransfer(editor, this);
     loadCatalogue();
 }
 

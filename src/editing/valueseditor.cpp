@@ -163,6 +163,11 @@ void ValuesEditor::applyValues(const ValueTexts &values, const QString &stepName
     notice->show(message);
 }
 
+void ValuesEditor::tell(const QString &message)
+{
+    notice->show(message);
+}
+
 void ValuesEditor::undoStep()
 {
     if (!history->canUndo()) {

@@ -63,11 +63,13 @@ public:
     void addMenuSeparator();
     bool isTypeOnShow() const;
     ValueTexts valuesOnShow() const;
+    std::array<bool, CvCount> lockedColumns() const;
+    // Says what the grid's actions do, in the status bar and to screen readers.
+    void tell(const QString &message);
 
 private:
     friend class ValueStep;
 
-    std::array<bool, CvCount> lockedColumns() const;
     void copyTypeOnShow();
     void pasteText(const QString &text);
     void undoStep();

@@ -299,6 +299,94 @@
         <source>Nichts eingefügt: das sind %1 Dateien; gelesen wird nur eine auf einmal.</source>
         <translation>Nothing pasted: these are %1 files; only one is read at a time.</translation>
     </message>
+    <message>
+        <source>Vom Decoder lesen</source>
+        <translation>Read from the decoder</translation>
+    </message>
+    <message>
+        <source>In den Decoder schreiben …</source>
+        <translation>Write to the decoder …</translation>
+    </message>
+    <message>
+        <source>Verbindung zur Zentrale …</source>
+        <translation>Connection to the command station …</translation>
+    </message>
+    <message>
+        <source>Lesen oder Schreiben abbrechen</source>
+        <translation>Cancel reading or writing</translation>
+    </message>
+    <message>
+        <source>Wird abgebrochen, sobald die laufende CV fertig ist.</source>
+        <translation>Cancelling once the CV under way is done.</translation>
+    </message>
+    <message>
+        <source>Das Fenster schließt, sobald die laufende CV fertig ist.</source>
+        <translation>The window closes once the CV under way is done.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale ist noch bei der Arbeit; Esc bricht ab.</source>
+        <translation>The command station is still at work; Esc cancels.</translation>
+    </message>
+    <message>
+        <source>Nichts gelesen.</source>
+        <translation>Nothing read.</translation>
+    </message>
+    <message>
+        <source>Jeder Decoder auf dem Programmiergleis wird gelesen.</source>
+        <translation>Every decoder on the programming track is read.</translation>
+    </message>
+    <message>
+        <source>Nichts geschrieben.</source>
+        <translation>Nothing written.</translation>
+    </message>
+    <message>
+        <source>Jeder Decoder auf dem Programmiergleis wird gelesen und beschrieben.</source>
+        <translation>Every decoder on the programming track is read and written.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale schaltet dazu auf ihr Programmiergleis. Bei vielen Zentralen, auch bei der Z21, hält das jeden Zug auf der Anlage an.</source>
+        <translation>For this the command station switches to its programming track. On many stations, the Z21 among them, that stops every train on the layout.</translation>
+    </message>
+    <message>
+        <source>Programmiergleis</source>
+        <translation>Programming track</translation>
+    </message>
+    <message>
+        <source>&amp;Weiter</source>
+        <translation>&amp;Continue</translation>
+    </message>
+    <message>
+        <source>Gesperrt und nicht übernommen: %1.</source>
+        <translation>Locked and not taken: %1.</translation>
+    </message>
+    <message>
+        <source>Nichts geschrieben: keine CV weicht ab.</source>
+        <translation>Nothing written: no CV differs.</translation>
+    </message>
+    <message>
+        <source>Diese CVs werden geschrieben:</source>
+        <translation>These CVs will be written:</translation>
+    </message>
+    <message>
+        <source>In den Decoder schreiben</source>
+        <translation>Write to the decoder</translation>
+    </message>
+    <message>
+        <source>&amp;Schreiben</source>
+        <translation>&amp;Write</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Nichts gelesen: es ist kein Decodertyp gewählt.</source>
+        <translation>Nothing read: no decoder type is chosen.</translation>
+    </message>
+    <message>
+        <source>Nichts geschrieben: es ist kein Decodertyp gewählt.</source>
+        <translation>Nothing written: no decoder type is chosen.</translation>
+    </message>
 </context>
 <context>
     <name>MappingChanges</name>

@@ -1,0 +1,66 @@
+#ifndef DECODERTRANSFER_H
+#define DECODERTRANSFER_H
+
+#include "mappingchanges.h"
+#include "stationsettings.h"
+#include "valueseditor.h"
+
+#include <QObject>
+#include <QVector>
+
+#include <optional>
+
+class QAction;
+class QWidget;
+class StationSession;
+
+// Reading the decoder on the programming track into the values on show and
+// writing them back, as entries of the grid's context menu. The station is
+// neither opened nor looked up in the settings until the user asks for a
+// read, a write or the connection dialog.
+class DecoderTransfer : public QObject
+{
+    Q_OBJECT
+
+public:
+    DecoderTransfer(ValuesEditor *editor, QWidget *window);
+
+    // Where the station's settings are kept: this program's own, under the name it runs as.
+    static const char *const settingsOrganization;
+
+    // A close of the window during a transfer waits for the CV under way.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    enum Stage { Idle, Reading, ReadingBeforeWrite, Writing };
+
+    void read();
+    void write();
+    void loadStation();
+    bool chooseStation();
+    // The station is set and the user knows what a transfer does: asked once a run.
+    bool readyFor(const QString &what);
+    bool canStart() const;
+    bool mayStart(const QString &noType);
+    StationSession *start(Stage stage);
+    void finished(const QString &message);
+    void failed(const QString &message);
+    void applyRead(const QString &message);
+    void confirmWrite(const QString &readMessage);
+    // The session's end: the stage it was in.
+    Stage end();
+    bool ask(const QString &title, const QString &text, const QString &go);
+
+    ValuesEditor *editor;
+    QWidget *window;
+    QAction *cancelAction;
+    std::optional<StationSettings> station;
+    bool warned = false;
+    bool closeWhenDone = false;
+    Stage stage = Idle;
+    StationSession *session = nullptr;
+    QVector<int> decoderValues;
+    QVector<bool> answered;
+};
+
+#endif // DECODERTRANSFER_H
