@@ -298,7 +298,7 @@ void ValueEditingTest::pasteAppliesWhatItCanAndSaysWhat_data()
     row("a JMRI roster entry through the window", "<CVvalue name=\"34\" value=\"6\"/><CVvalue name=\"1\" value=\"3\"/>",
         0, "1 6 0 0 0 12 0 0 0 0 0 0 0 0", "Eingefügt: CV34 aus einer JMRI-Lokdatei.");
     row("empty clipboard", "", 0, "1 2 0 0 0 12 0 0 0 0 0 0 0 0",
-        "Nichts eingefügt: in der Zwischenablage steht kein Wert für CV33 bis CV46.");
+        "Nichts eingefügt: der Text enthält keinen Wert für CV33 bis CV46.");
 }
 
 void ValueEditingTest::pasteAppliesWhatItCanAndSaysWhat()
@@ -565,6 +565,9 @@ void ValueEditingTest::dropOntoTheWindowIsReadAsAPaste_data()
                                                     "einmal.");
     QTest::newRow("a folder") << QStringList{"Loks/="} << QString() << true << copy << true << unchanged
                               << QString::fromUtf8("Nichts eingefügt: „Loks“ ist ein Ordner.");
+    QTest::newRow("an empty file") << QStringList{"Lok.txt="} << QString() << false << copy << true << unchanged
+                                   << QString::fromUtf8("Nichts eingefügt: der Text enthält keinen Wert für CV33 bis "
+                                                        "CV46.");
     QTest::newRow("another kind of file") << QStringList{"Lok.pdf=CV33 = 9"} << QString() << false << copy << true
                                           << unchanged
                                           << QString::fromUtf8("Nichts eingefügt: gelesen werden nur .xml-, .csv-, "

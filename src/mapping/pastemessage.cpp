@@ -121,7 +121,7 @@ QString pasteMessage(const PastedValues &pasted)
                              .arg(cvList(pasted.values), formWords(pasted)));
     else if (pasted.problems.isEmpty())
         sentences.append(QCoreApplication::translate(
-            "MainWindow", "Nichts eingefügt: in der Zwischenablage steht kein Wert für CV33 bis CV46."));
+            "MainWindow", "Nichts eingefügt: der Text enthält keinen Wert für CV33 bis CV46."));
     else
         sentences.append(QCoreApplication::translate("MainWindow", "Nichts eingefügt."));
     for (const PasteProblem &problem : pasted.problems)

@@ -208,8 +208,8 @@
         <translation>CV%1 = %2 is not between 0 and 255; pasted as if typed.</translation>
     </message>
     <message>
-        <source>Nichts eingefügt: in der Zwischenablage steht kein Wert für CV33 bis CV46.</source>
-        <translation>Nothing pasted: the clipboard holds no value for CV33 to CV46.</translation>
+        <source>Nichts eingefügt: der Text enthält keinen Wert für CV33 bis CV46.</source>
+        <translation>Nothing pasted: the text holds no value for CV33 to CV46.</translation>
     </message>
     <message>
         <source>Nichts eingefügt.</source>
