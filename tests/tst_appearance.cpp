@@ -1,8 +1,14 @@
+#include "cellpainting.h"
+#include "choiceframe.h"
 #include "contrast.h"
 #include "palettechoice.h"
+#include "stationdialog.h"
 #include "windowfixture.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QtTest>
 
 #ifdef FM_DESKTOP_PORTAL
@@ -71,6 +77,7 @@ private slots:
     void boxesStandOutInEveryPalette_data();
     void boxesStandOutInEveryPalette();
     void choiceShowsItsFocusFromTheStart();
+    void stationFieldsStandOut();
     void cleanup();
 };
 
@@ -302,6 +309,34 @@ void AppearanceTest::choiceShowsItsFocusFromTheStart()
     QVERIFY2(standsOut(outline, window).isEmpty(), standsOut(outline, window));
     QCOMPARE(drawn.pixelColor(centre, around.bottom() + 1), outline);
     QCOMPARE(drawn.pixelColor(around.left() - 2, middle), window);
+}
+
+// The station dialog's boxes are framed as the choice is: the focused one
+// ringed, the others outlined.
+void AppearanceTest::stationFieldsStandOut()
+{
+    StationDialog dialog({StationSettings::DccExNetwork, QStringLiteral("zentrale"), 2560, QString()});
+    frameFields(&dialog);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QLineEdit *host = dialog.findChild<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly);
+    QSpinBox *port = dialog.findChild<QSpinBox *>();
+    QVERIFY(host && port);
+    host->setFocus();
+    QTRY_VERIFY(host->hasFocus());
+    const QColor window = dialog.palette().color(QPalette::Window);
+    const QImage drawn = dialog.grab().toImage();
+    const int w = FocusRingWidth;
+    for (const QPoint &p : {QPoint(host->x() - 1, host->geometry().center().y()),
+                            QPoint(host->x() - w, host->geometry().center().y()),
+                            QPoint(host->geometry().center().x(), host->geometry().bottom() + w)}) {
+        const QColor ring = drawn.pixelColor(p);
+        QVERIFY2(standsOut(ring, window).isEmpty(), standsOut(ring, window));
+    }
+    const QColor outline = drawn.pixelColor(port->x() - 1, port->geometry().center().y());
+    QVERIFY2(standsOut(outline, window).isEmpty(), standsOut(outline, window));
+    QCOMPARE(drawn.pixelColor(port->x() - 2, port->geometry().center().y()), window);
 }
 
 void AppearanceTest::cleanup()

@@ -1,5 +1,6 @@
 #include "decodertransfer.h"
 
+#include "choiceframe.h"
 #include "stationdialog.h"
 #include "stationsession.h"
 
@@ -113,6 +114,7 @@ bool DecoderTransfer::chooseStation()
 {
     loadStation();
     StationDialog dialog(*station, window);
+    frameFields(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     station = dialog.settings();

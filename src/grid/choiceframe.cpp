@@ -19,6 +19,8 @@ bool ChoiceFrame::eventFilter(QObject *watched, QEvent *event)
         switch (event->type()) {
         case QEvent::FocusIn:
         case QEvent::FocusOut:
+        case QEvent::Show:
+        case QEvent::Hide:
         case QEvent::Move:
         case QEvent::Resize:
             choice->parentWidget()->update();
@@ -35,6 +37,9 @@ bool ChoiceFrame::eventFilter(QObject *watched, QEvent *event)
 
 void ChoiceFrame::paint()
 {
+    // A form may hide the fields its other settings do not need.
+    if (choice->isHidden())
+        return;
     QWidget *holder = choice->parentWidget();
     const QPalette &palette = holder->palette();
     const QColor window = palette.color(QPalette::Active, QPalette::Window);
@@ -47,4 +52,11 @@ void ChoiceFrame::paint()
                        firstContrasting(window, {palette.color(QPalette::Active, QPalette::Shadow),
                                                  palette.color(QPalette::Active, QPalette::WindowText)}));
     }
+}
+
+void frameFields(QWidget *form)
+{
+    for (QWidget *field : form->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (field->focusPolicy() & Qt::TabFocus)
+            new ChoiceFrame(field);
 }
