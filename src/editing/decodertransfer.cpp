@@ -208,7 +208,7 @@ void DecoderTransfer::applyRead(const QString &message)
         if (!locked[column])
             values[column] = value;
         else if (values[column] != value)
-            kept << QStringLiteral("CV%1").arg(StationSession::firstCv + column);
+            kept << QStringLiteral("CV%1").arg(FirstCv + column);
     }
     QString notice = message;
     if (!kept.isEmpty())

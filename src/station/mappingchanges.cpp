@@ -1,19 +1,15 @@
 #include "mappingchanges.h"
 
+#include "decodertype.h"
+
 #include <QCoreApplication>
-
-namespace {
-
-const int firstCv = 33;
-
-} // namespace
 
 MappingChanges mappingChanges(const QVector<int> &decoderValues, const QVector<bool> &answered,
                               const QVector<int> &shownValues, const QVector<bool> &locked)
 {
     MappingChanges result;
     for (int column = 0; column < shownValues.size(); ++column) {
-        const int cv = firstCv + column;
+        const int cv = FirstCv + column;
         if (locked.value(column)) {
             result.lockedCvs.append(cv);
             continue;

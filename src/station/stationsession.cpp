@@ -39,7 +39,7 @@ bool StationSession::isBusy() const
 void StationSession::readMapping()
 {
     QVector<Step> work;
-    for (int cv = firstCv; cv < firstCv + cvCount; ++cv)
+    for (int cv = FirstCv; cv < FirstCv + CvCount; ++cv)
         work.append({cv, -1});
     writing = false;
     start(work);
@@ -80,8 +80,8 @@ void StationSession::start(const QVector<Step> &work)
     current = 0;
     cancelling = false;
     programmed = false;
-    values = QVector<int>(cvCount, -1);
-    answered = QVector<bool>(cvCount, false);
+    values = QVector<int>(CvCount, -1);
+    answered = QVector<bool>(CvCount, false);
     written.clear();
     lines = DccEx::LineReader();
     if (steps.isEmpty()) {
@@ -161,11 +161,11 @@ void StationSession::stepDone(const StationReply &reply)
 {
     const Step step = steps[current];
     if (!writing) {
-        const int column = step.cv - firstCv;
+        const int column = step.cv - FirstCv;
         answered[column] = reply.kind == StationReply::Value;
         values[column] = answered[column] ? reply.value : -1;
-        emit progress(answered[column] ? tr("CV%1 gelesen, %2 von %3").arg(step.cv).arg(current + 1).arg(cvCount)
-                                       : tr("CV%1 nicht beantwortet, %2 von %3").arg(step.cv).arg(current + 1).arg(cvCount));
+        emit progress(answered[column] ? tr("CV%1 gelesen, %2 von %3").arg(step.cv).arg(current + 1).arg(CvCount)
+                                       : tr("CV%1 nicht beantwortet, %2 von %3").arg(step.cv).arg(current + 1).arg(CvCount));
     } else if (step.value < 0) {
         const int wanted = steps[current - 1].value;
         if (reply.value != wanted) {
@@ -267,9 +267,9 @@ void StationSession::end(const QString &message, bool success)
 QString StationSession::readSummary() const
 {
     QVector<int> unanswered;
-    for (int column = 0; column < cvCount; ++column) {
+    for (int column = 0; column < CvCount; ++column) {
         if (!answered[column])
-            unanswered.append(firstCv + column);
+            unanswered.append(FirstCv + column);
     }
     if (unanswered.isEmpty())
         return tr("CV33 bis CV46 gelesen.");

@@ -2,6 +2,7 @@
 #define STATIONSESSION_H
 
 #include "dccexprotocol.h"
+#include "decodertype.h"
 #include "stationlink.h"
 #include "stationsettings.h"
 
@@ -20,9 +21,6 @@ class StationSession : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int firstCv = 33;
-    static constexpr int cvCount = 14;
-
     // Time limits in milliseconds. The programming track takes seconds per
     // CV; a board that resets when its USB port opens takes seconds to start.
     struct Limits
