@@ -1,5 +1,7 @@
 #include "pastecollector.h"
 
+#include "functionmap.h"
+
 // JMRI's files, read by a scanner of their own rather than an XML reader:
 // only a few attributes of two elements matter, a roster may be megabytes,
 // and a pasted excerpt need not be well-formed XML.
@@ -84,28 +86,6 @@ struct DefinedCv
     int bits = 0;  // the bits some field covers
     int value = 0; // their defaults put together
 };
-
-// A mask as JMRI writes one, "XXXXXXVV": the V's mark the field, the last
-// character bit 0. No mask is the whole byte. Returns the field's bits, or 0
-// for a mask read in no certain way.
-int maskBits(const QStringRef &mask)
-{
-    if (mask.isNull())
-        return 0xff;
-    if (mask.isEmpty() || mask.size() > 8)
-        return 0;
-    int bits = 0;
-    for (const QChar c : mask) {
-        bits <<= 1;
-        if (c == QLatin1Char('V'))
-            bits |= 1;
-        else if (c != QLatin1Char('X'))
-            return 0;
-    }
-    // The field's bits must lie side by side for its number to fill them.
-    const int low = bits & -bits;
-    return bits != 0 && ((bits + low) & bits) == 0 ? bits : 0;
-}
 
 } // namespace
 

@@ -73,32 +73,56 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
     <message>
         <source>Usage: %1 [OPTION]... [FILE]...
+  or:  %1 --from-jmri PATH [--model TEXT]
 Check decoder lists for Function Mapping: report every line that the program
 ignores although it looks meant, or reads otherwise than it looks.
 With no FILE, check decoders.ini in the current folder, as the program reads it.
 
-  -l, --list     print the decoder types as the program shows them, written as
-                 a decoders.ini, instead of checking
-      --help     display this help and exit
-      --version  output version information and exit
+  -l, --list            print the decoder types as the program shows them,
+                        written as a decoders.ini, instead of checking
+      --from-jmri PATH  write a decoders.ini section for each model of JMRI&apos;s
+                        decoder library: PATH is a family file or the
+                        xml/decoders folder of a JMRI installation; what
+                        could not be placed is said on standard error
+      --model TEXT      only the models whose manufacturer, family or name
+                        contains TEXT, in any letter case
+      --help            display this help and exit
+      --version         output version information and exit
 
 Each finding is one line, FILE:LINE:COLUMN: warning: what happens, and why.
 Exit status is 0 if nothing was found, 1 if something was, and 2 if a file
-could not be read or an option was wrong.
+could not be read or an option was wrong. With --from-jmri, 0 if every model
+was written whole, 1 if something could not be placed.
+
+Example: %1 --from-jmri /opt/JMRI/xml/decoders --model Tsunami \
+             &gt;&gt; ~/.local/share/function-mapping/decoders.ini
 </source>
         <translation>Aufruf: %1 [OPTION]... [DATEI]...
+  oder:  %1 --from-jmri PFAD [--model TEXT]
 Prüft Decoderlisten für Function Mapping: meldet jede Zeile, die das Programm
 übergeht, obwohl sie gemeint aussieht, oder anders liest, als sie aussieht.
 Ohne DATEI wird decoders.ini im aktuellen Ordner geprüft, wie das Programm sie liest.
 
-  -l, --list     die Decodertypen so ausgeben, wie das Programm sie zeigt, als
-                 decoders.ini geschrieben, statt zu prüfen
-      --help     diese Hilfe anzeigen und beenden
-      --version  Versionsinformation anzeigen und beenden
+  -l, --list            die Decodertypen so ausgeben, wie das Programm sie zeigt,
+                        als decoders.ini geschrieben, statt zu prüfen
+      --from-jmri PFAD  für jedes Modell der Decoderbibliothek von JMRI einen
+                        Abschnitt für decoders.ini schreiben: PFAD ist eine
+                        Familiendatei oder der Ordner xml/decoders einer
+                        JMRI-Installation; was sich nicht unterbringen ließ,
+                        steht in der Standardfehlerausgabe
+      --model TEXT      nur die Modelle, deren Hersteller, Familie oder Name
+                        TEXT enthält, in beliebiger Groß- und Kleinschreibung
+      --help            diese Hilfe anzeigen und beenden
+      --version         Versionsinformation anzeigen und beenden
 
 Jeder Befund ist eine Zeile, DATEI:ZEILE:SPALTE: warning: was geschieht, und warum.
 Der Rückgabewert ist 0, wenn nichts gefunden wurde, 1, wenn etwas gefunden wurde,
 und 2, wenn eine Datei nicht gelesen werden konnte oder eine Option falsch war.
+Mit --from-jmri 0, wenn jedes Modell ganz geschrieben wurde, 1, wenn sich etwas
+nicht unterbringen ließ.
+
+Beispiel: %1 --from-jmri /opt/JMRI/xml/decoders --model Tsunami \
+             &gt;&gt; ~/.local/share/function-mapping/decoders.ini
 </translation>
     </message>
     <message>
