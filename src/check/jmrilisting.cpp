@@ -32,7 +32,8 @@ CheckCommand::Status CheckCommand::listJmri(const QString &path, const QString &
     const QString whole = notWhole == 0 ? tr("each written whole")
                           : notWhole == 1 ? tr("1 with something not placed")
                                           : tr("%1 with something not placed").arg(notWhole);
-    report += tr("%1: %2, %3").arg(path, typeCount, whole) + QLatin1Char('\n');
+    report += (types == 0 ? tr("%1: no decoder types written").arg(path) : tr("%1: %2, %3").arg(path, typeCount, whole))
+              + QLatin1Char('\n');
     Console::print(stderr, report);
     if (!listing.troubles.isEmpty())
         return Trouble;
