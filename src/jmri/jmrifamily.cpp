@@ -3,7 +3,6 @@
 #include "decodertype.h"
 #include "functionmap.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,7 +10,6 @@
 
 namespace {
 
-const char Context[] = "JmriLibrary";
 const QLatin1String XIncludeNamespace("http://www.w3.org/2001/XInclude");
 const QLatin1String LibraryAddress("http://jmri.org/xml/decoders/");
 // Deeper than any library nests its fragments; a chain this long is a loop in disguise.
@@ -90,7 +88,7 @@ bool FamilyParser::parseFile(const QString &path, bool fragment, QString &error)
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             if (!rootSeen && openFiles.size() == 1 && xml.name() != QLatin1String("decoder-config")) {
-                error = QCoreApplication::translate(Context, "not a JMRI decoder definition: its outermost "
+                error = JmriText::tr("not a JMRI decoder definition: its outermost "
                                                             "element is <%1>, not <decoder-config>")
                             .arg(xml.name().toString());
                 openFiles.removeLast();
@@ -115,7 +113,7 @@ bool FamilyParser::parseFile(const QString &path, bool fragment, QString &error)
         end();
     openFiles.removeLast();
     if (xml.hasError()) {
-        error = QCoreApplication::translate(Context, "not well-formed XML at line %1, column %2: %3")
+        error = JmriText::tr("not well-formed XML at line %1, column %2: %3")
                     .arg(xml.lineNumber())
                     .arg(xml.columnNumber())
                     .arg(xml.errorString());
@@ -241,11 +239,11 @@ void FamilyParser::include(const QString &href, const QString &from)
     else if (!href.contains(QLatin1String("://")))
         target = QFileInfo(from).dir().filePath(href);
     if (target.isEmpty()) {
-        missing.reason = QCoreApplication::translate(Context, "not in JMRI's decoder library");
+        missing.reason = JmriText::tr("not in JMRI's decoder library");
     } else if (openFiles.contains(QFileInfo(target).absoluteFilePath())) {
-        missing.reason = QCoreApplication::translate(Context, "an include loop: the file is already being read");
+        missing.reason = JmriText::tr("an include loop: the file is already being read");
     } else if (openFiles.size() > MaxIncludeDepth) {
-        missing.reason = QCoreApplication::translate(Context, "includes nested more than %1 deep").arg(MaxIncludeDepth);
+        missing.reason = JmriText::tr("includes nested more than %1 deep").arg(MaxIncludeDepth);
     } else {
         QString error;
         if (parseFile(target, true, error))
@@ -269,11 +267,11 @@ QByteArray JmriFileCache::contents(const QString &path, bool keep, QString &erro
     const QFileInfo info(path);
     QByteArray bytes;
     if (!info.exists())
-        error = QCoreApplication::translate(Context, "no such file");
+        error = JmriText::tr("no such file");
     else if (!info.isFile())
-        error = QCoreApplication::translate(Context, "not a regular file");
+        error = JmriText::tr("not a regular file");
     else if (info.size() > MaxFileBytes)
-        error = QCoreApplication::translate(Context, "%1 bytes, too large for a decoder definition").arg(info.size());
+        error = JmriText::tr("%1 bytes, too large for a decoder definition").arg(info.size());
     else if (!file.open(QIODevice::ReadOnly))
         error = file.errorString();
     else
@@ -293,8 +291,8 @@ JmriFamily readJmriFamily(const QString &path, const QString &decodersRoot, cons
     FamilyParser parser(family, decodersRoot, language, cache);
     QString error;
     if (parser.parseFile(path, false, error) && !parser.sawDecoder)
-        error = QCoreApplication::translate(Context, "not a JMRI decoder definition: it holds no <decoder>");
+        error = JmriText::tr("not a JMRI decoder definition: it holds no <decoder>");
     if (!error.isEmpty())
-        family.error = QCoreApplication::translate(Context, "%1: %2").arg(QDir::toNativeSeparators(path), error);
+        family.error = JmriText::tr("%1: %2").arg(QDir::toNativeSeparators(path), error);
     return family;
 }

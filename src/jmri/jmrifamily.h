@@ -1,6 +1,7 @@
 #ifndef JMRIFAMILY_H
 #define JMRIFAMILY_H
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -9,6 +10,12 @@
 // What one of JMRI's decoder definition files (a family file with the files
 // it brings in by xi:include) says that a function-mapping view needs: the
 // family, its models, the outputs' labels and the bits of the function map.
+
+// The reader's sentences, translated along with the list checker's.
+class JmriText
+{
+    Q_DECLARE_TR_FUNCTIONS(JmriLibrary)
+};
 
 // The include and exclude lists of a variable or of a group of them.
 struct JmriFilter

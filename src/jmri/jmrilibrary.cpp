@@ -3,22 +3,15 @@
 #include "definitionline.h"
 #include "jmrifamily.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 
 namespace {
 
-const char Context[] = "JmriLibrary";
 // A JMRI library holds about 2,500 family files; a folder with many more is
 // some other folder, and reading it all would keep the user waiting for nothing.
 constexpr int MaxFamilyFiles = 5000;
-
-QString text(const char *source)
-{
-    return QCoreApplication::translate(Context, source);
-}
 
 // JMRI's xml/decoders folder at or above `folder`, which includes name; the
 // folder itself where there is none.
@@ -40,7 +33,7 @@ QStringList familyFiles(const QString &path, QString &trouble)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        trouble = text("%1: no such file or folder").arg(path);
+        trouble = JmriText::tr("%1: no such file or folder").arg(path);
         return {};
     }
     if (info.isFile()) {
@@ -57,7 +50,7 @@ QStringList familyFiles(const QString &path, QString &trouble)
     }
     const QStringList names = folder.entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name);
     if (names.size() > MaxFamilyFiles) {
-        trouble = text("%1: holds %2 XML files, more than the %3 a decoder library has: name one family file "
+        trouble = JmriText::tr("%1: holds %2 XML files, more than the %3 a decoder library has: name one family file "
                        "or JMRI's xml/decoders folder")
                       .arg(path)
                       .arg(names.size())
@@ -65,7 +58,7 @@ QStringList familyFiles(const QString &path, QString &trouble)
         return {};
     }
     if (names.isEmpty()) {
-        trouble = text("%1: holds no decoder definitions (.xml files)").arg(path);
+        trouble = JmriText::tr("%1: holds no decoder definitions (.xml files)").arg(path);
         return {};
     }
     QStringList files;
@@ -130,17 +123,17 @@ JmriListing listJmriLibrary(const QString &path, const QString &filter, const QS
             type.name = type.name.isEmpty() ? familyName : QStringLiteral("%1 (%2)").arg(type.name, familyName);
         }
         if (type.name.isEmpty())
-            type.name = text("JMRI decoder");
+            type.name = JmriText::tr("JMRI decoder");
         const int before = taken[type.name]++;
         QString name = type.name;
         if (before > 0)
             name = QStringLiteral("%1 %2").arg(type.name).arg(before + 1);
         JmriSection section = jmriSection(family, family.models.at(type.model), name);
         if (before > 0)
-            section.notPlaced.append(text("another model is also named '%1', so this one is called '%2'")
+            section.notPlaced.append(JmriText::tr("another model is also named '%1', so this one is called '%2'")
                                          .arg(type.name, name));
         if (parseDefinitionLine(QLatin1Char('[') + name + QLatin1Char(']')).text != name)
-            section.notPlaced.append(text("its name cannot be written so that it reads back"));
+            section.notPlaced.append(JmriText::tr("its name cannot be written so that it reads back"));
         listing.sections.append(section);
     }
     return listing;

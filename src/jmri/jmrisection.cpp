@@ -5,7 +5,6 @@
 #include "definitionline.h"
 #include "functionmap.h"
 
-#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -13,12 +12,6 @@
 
 namespace {
 
-const char Context[] = "JmriLibrary";
-
-QString text(const char *source)
-{
-    return QCoreApplication::translate(Context, source);
-}
 
 bool matches(const QStringList &names, const JmriFamily &family, const JmriModel &model)
 {
@@ -127,8 +120,8 @@ QString outputName(int output, const QHash<QString, QString> &labels)
                                         QT_TRANSLATE_NOOP("JmriLibrary", "Green"),
                                         QT_TRANSLATE_NOOP("JmriLibrary", "Violet")};
     if (output <= 4)
-        return text(wires[output - 1]);
-    return text("Output %1").arg(output);
+        return JmriText::tr(wires[output - 1]);
+    return JmriText::tr("Output %1").arg(output);
 }
 
 } // namespace
@@ -170,13 +163,13 @@ JmriSection jmriSection(const JmriFamily &family, const JmriModel &model, const 
     }
     const int outputs = model.numOuts >= 0 ? model.numOuts : qMax(highestLabelled, map.highestOutput);
     if (outputs == 0)
-        section.notPlaced.append(text("it has no outputs"));
+        section.notPlaced.append(JmriText::tr("it has no outputs"));
     if (outputs > OutputCount)
-        section.notPlaced.append(text("it has %1 outputs; the grid shows outputs 1 to 14, so %2 are left out")
+        section.notPlaced.append(JmriText::tr("it has %1 outputs; the grid shows outputs 1 to 14, so %2 are left out")
                                      .arg(outputs)
                                      .arg(outputs - OutputCount));
     if (!named.isEmpty())
-        section.notPlaced.append(text("%1 outputs named otherwise than by a number are left out: %2")
+        section.notPlaced.append(JmriText::tr("%1 outputs named otherwise than by a number are left out: %2")
                                      .arg(named.size())
                                      .arg(named.mid(0, 5).join(QLatin1String(", "))
                                           + (named.size() > 5 ? QStringLiteral(", …") : QString())));
@@ -186,11 +179,13 @@ JmriSection jmriSection(const JmriFamily &family, const JmriModel &model, const 
              &family.models[missing.model] != &model) ||
             !applies(0, 0, missing.filters, family, model))
             continue;
-        const QString where = missing.where == JmriMissingInclude::Outputs     ? text("outputs")
-                              : missing.where == JmriMissingInclude::Variables ? text("variables")
-                                                                               : text("definition");
-        section.notPlaced.append(text("the include of %1 in its %2 could not be read (%3), so what it holds is missing")
-                                     .arg(missing.href, where, missing.reason));
+        const QString sentence =
+            missing.where == JmriMissingInclude::Outputs
+                ? JmriText::tr("the include of %1 in its outputs could not be read (%2), so what it holds is missing")
+            : missing.where == JmriMissingInclude::Variables
+                ? JmriText::tr("the include of %1 in its variables could not be read (%2), so what it holds is missing")
+                : JmriText::tr("the include of %1 could not be read (%2), so what it holds is missing");
+        section.notPlaced.append(sentence.arg(missing.href, missing.reason));
     }
 
     QString lines = QLatin1Char('[') + name + QLatin1String("]\n");
@@ -198,11 +193,11 @@ JmriSection jmriSection(const JmriFamily &family, const JmriModel &model, const 
         const QString label = outputName(output, labels);
         const QString line = QStringLiteral("i%1 = \"").arg(output) + label + QLatin1String("\"\n");
         if (writableName(labels.value(QString::number(output))) != labels.value(QString::number(output)).trimmed())
-            section.notPlaced.append(text("the label of output %1 holds a line break or a control character, "
+            section.notPlaced.append(JmriText::tr("the label of output %1 holds a line break or a control character, "
                                           "written as a blank").arg(output));
         // What the catalogue would read back is what is meant, or it is said.
         if (parseDefinitionLine(line.chopped(1)).text != label)
-            section.notPlaced.append(text("the label of output %1 cannot be written so that it reads back").arg(output));
+            section.notPlaced.append(JmriText::tr("the label of output %1 cannot be written so that it reads back").arg(output));
         lines += line;
     }
 
@@ -212,17 +207,17 @@ JmriSection jmriSection(const JmriFamily &family, const JmriModel &model, const 
             elsewhere.append(FirstCv + column);
     }
     if (!elsewhere.isEmpty())
-        section.notPlaced.append(text("%1 not written: this decoder maps its bits otherwise than the NMRA layout")
+        section.notPlaced.append(JmriText::tr("%1 not written: this decoder maps its bits otherwise than the NMRA layout")
                                      .arg(cvList(elsewhere)));
     for (const QString &item : map.unplacedFixed)
-        section.notPlaced.append(text("its fixed mapping '%1' has no place in the grid").arg(item));
+        section.notPlaced.append(JmriText::tr("its fixed mapping '%1' has no place in the grid").arg(item));
 
     if (!map.any) {
-        section.notPlaced.append(text("it maps functions to outputs in its own way, not in CV33 to CV46: no CV "
+        section.notPlaced.append(JmriText::tr("it maps functions to outputs in its own way, not in CV33 to CV46: no CV "
                                       "lines written"));
-        comments.append(text("; maps functions in its own way, not in CV33 to CV46"));
+        comments.append(JmriText::tr("; maps functions in its own way, not in CV33 to CV46"));
     } else if (!map.defaults && std::find(map.fixed.begin(), map.fixed.end(), true) == map.fixed.end()) {
-        comments.append(text("; JMRI gives no default values: read the decoder from the station to fill them in"));
+        comments.append(JmriText::tr("; JMRI gives no default values: read the decoder from the station to fill them in"));
     }
     for (int column = 0; column < CvCount; ++column) {
         const bool lockedValue = map.fixed[column] && map.value[column] != 0 && !map.variable[column];
