@@ -102,14 +102,16 @@ JmriListing listJmriLibrary(const QString &path, const QString &filter, const QS
         }
         for (int model = 0; model < family.models.size(); ++model) {
             const JmriModel &found = family.models.at(model);
-            if (!found.shown ||
-                !(contains(family.manufacturer, filter) || contains(family.name, filter) || contains(found.name, filter)))
+            if (!found.shown)
                 continue;
             QStringList words{writableName(family.manufacturer), writableName(found.name)};
             words.removeAll(QString());
             const QString name = words.join(QLatin1Char(' '));
-            chosen.append({int(families.size()), model, name});
+            // Named alike or not is decided on the whole library, so that lists
+            // made with different filters can be appended to one another.
             ++plainNames[name];
+            if (contains(family.manufacturer, filter) || contains(family.name, filter) || contains(found.name, filter))
+                chosen.append({int(families.size()), model, name});
         }
         families.append(std::move(family));
     }
