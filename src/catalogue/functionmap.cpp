@@ -32,6 +32,14 @@ int maskBits(const QStringRef &mask)
     return bits != 0 && ((bits + low) & bits) == 0 ? bits : 0;
 }
 
+int fieldValue(int bits, int value)
+{
+    if (bits == 0 || value < 0)
+        return -1;
+    const qint64 shifted = qint64(value) * (bits & -bits);
+    return (shifted & ~qint64(bits)) == 0 ? int(shifted) : -1;
+}
+
 MapItem parseMapItem(const QString &item)
 {
     // F0 is "FL" in the older files' spelling; only F0 has a direction in the NMRA layout.

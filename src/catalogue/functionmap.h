@@ -27,6 +27,10 @@ inline int outputOfBit(int column, int bit)
 // for a mask read in no certain way.
 int maskBits(const QStringRef &mask);
 
+// What a field's default adds to its CV: `value` moved into the field's
+// `bits`, or -1 where it does not fit them (or there is no field or value).
+int fieldValue(int bits, int value);
+
 // JMRI's name for one bit of a function map, "F3 controls output 5",
 // "FL(r) controls output 2": the function's grid column (-1 for a function
 // the grid has no column for, as F13 or F2(r)) and the output. `isMapItem`

@@ -96,8 +96,8 @@ void placeBit(const JmriMapBit &bit, ModelMap &map)
     }
     if (bit.defaultValue >= 0)
         map.defaults = true;
-    if (bit.defaultValue > 0)
-        map.value[column] |= bit.bits;
+    // A default that does not fit its bit is taken as JMRI takes a missing one: 0.
+    map.value[column] |= qMax(0, fieldValue(bit.bits, bit.defaultValue));
 }
 
 QString cvList(const QVector<int> &cvs)

@@ -116,15 +116,15 @@ void readJmriDefinition(const QString &text, PasteCollector &collector)
         const int bits = maskBits(attribute(text, begin, end, QLatin1String("mask")));
         const QStringRef given = attribute(text, begin, end, QLatin1String("default"));
         const int value = cvNumber(given) > 0 || given == QLatin1String("0") ? given.toInt() : -1;
-        const qint64 shifted = bits == 0 || value < 0 ? -1 : qint64(value) * (bits & -bits);
-        if (bits == 0 || shifted < 0 || (shifted & ~bits) != 0 || (field.bits & bits) != 0 ||
+        const int shifted = fieldValue(bits, value);
+        if (shifted < 0 || (field.bits & bits) != 0 ||
             !attribute(text, begin, end, QLatin1String("include")).isNull() ||
             !attribute(text, begin, end, QLatin1String("exclude")).isNull()) {
             field.ambiguous = true;
             return;
         }
         field.bits |= bits;
-        field.value |= int(shifted);
+        field.value |= shifted;
     });
     for (int column = 0; column < CvCount; ++column) {
         const DefinedCv &field = defined[column];
