@@ -14,6 +14,9 @@ const QLatin1String XIncludeNamespace("http://www.w3.org/2001/XInclude");
 const QLatin1String LibraryAddress("http://jmri.org/xml/decoders/");
 // Deeper than any library nests its fragments; a chain this long is a loop in disguise.
 constexpr int MaxIncludeDepth = 16;
+// Real families read a handful; a file that includes the same fragments over
+// and over in a tree of them would keep the reader busy for hours.
+constexpr int MaxIncludesRead = 1000;
 // A decoder definition is tens of kilobytes; a file a thousand times that is no library's.
 constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
@@ -64,6 +67,7 @@ private:
     QVector<JmriFilter> filters; // one for each open group of variables
     QStringList openFiles;
     int model = -1;
+    int includesRead = 0;
     bool outputInModel = false;
     // How well the open output's label, and the <label> being read, fit the
     // user: 0 not at all, 1 plain, 2 the attribute, 3 in the user's language.
@@ -244,13 +248,17 @@ void FamilyParser::include(const QString &href, const QString &from)
         missing.reason = JmriText::tr("an include loop: the file is already being read");
     } else if (openFiles.size() > MaxIncludeDepth) {
         missing.reason = JmriText::tr("includes nested more than %1 deep").arg(MaxIncludeDepth);
+    } else if (++includesRead > MaxIncludesRead) {
+        missing.reason = JmriText::tr("more than %1 includes in one family").arg(MaxIncludesRead);
     } else {
         QString error;
         if (parseFile(target, true, error))
             return;
         missing.reason = error;
     }
-    family.missingIncludes.append(missing);
+    // Past a hundred, more of them tell the user nothing new.
+    if (family.missingIncludes.size() < 100)
+        family.missingIncludes.append(missing);
 }
 
 } // namespace

@@ -229,5 +229,6 @@ JmriSection jmriSection(const JmriFamily &family, const JmriModel &model, const 
     const int headerEnd = lines.indexOf(QLatin1Char('\n')) + 1;
     lines.insert(headerEnd, comments.isEmpty() ? QString() : comments.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     section.lines = lines;
+    section.notPlaced.removeDuplicates();
     return section;
 }

@@ -413,6 +413,10 @@ Beispiel: %1 --from-jmri /opt/JMRI/xml/decoders --model Tsunami \
         <translation>Einbindungen mehr als %1 Stufen tief verschachtelt</translation>
     </message>
     <message>
+        <source>more than %1 includes in one family</source>
+        <translation>mehr als %1 Einbindungen in einer Familie</translation>
+    </message>
+    <message>
         <source>no such file</source>
         <translation>keine solche Datei</translation>
     </message>
