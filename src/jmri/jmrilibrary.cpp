@@ -6,6 +6,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -72,6 +77,30 @@ bool contains(const QString &text, const QString &filter)
     return text.contains(filter, Qt::CaseInsensitive);
 }
 
+// The files read on every core: a library is thousands of files, each read
+// alone. Each thread keeps the fragments it has read for itself.
+QVector<JmriFamily> readFamilies(const QStringList &files, const QString &root, const QString &language)
+{
+    QVector<JmriFamily> families(files.size());
+    JmriFamily *const read = families.data(); // detached here, before the threads write to it
+    std::atomic<int> next{0};
+    const auto readSome = [&] {
+        JmriFileCache cache;
+        for (int file = next++; file < files.size(); file = next++)
+            read[file] = readJmriFamily(files.at(file), root, language, cache);
+    };
+    std::vector<std::unique_ptr<QThread>> helpers;
+    const int threads = qBound(1, files.size() / 64, QThread::idealThreadCount());
+    for (int helper = 1; helper < threads; ++helper) {
+        helpers.emplace_back(QThread::create(readSome));
+        helpers.back()->start();
+    }
+    readSome();
+    for (const auto &helper : helpers)
+        helper->wait();
+    return families;
+}
+
 } // namespace
 
 JmriListing listJmriLibrary(const QString &path, const QString &filter, const QString &language)
@@ -93,9 +122,7 @@ JmriListing listJmriLibrary(const QString &path, const QString &filter, const QS
     QVector<JmriFamily> families;
     QVector<Chosen> chosen;
     QHash<QString, int> plainNames;
-    JmriFileCache cache;
-    for (const QString &file : files) {
-        JmriFamily family = readJmriFamily(file, root, language, cache);
+    for (JmriFamily &family : readFamilies(files, root, language)) {
         if (!family.error.isEmpty()) {
             listing.troubles.append(family.error);
             continue;
