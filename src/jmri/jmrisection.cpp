@@ -7,7 +7,6 @@
 
 #include <QHash>
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -137,43 +136,48 @@ QString writableName(const QString &name)
     return line.trimmed();
 }
 
-JmriSection jmriSection(const JmriFamily &family, const JmriModel &model, const QString &name)
+namespace {
+
+// The outputs' labels, the family's overridden by the model's; how many
+// outputs the model has; and what of them the grid has no row for.
+struct ModelOutputs
 {
-    JmriSection section;
-    section.name = name;
-    QStringList comments;
-
-    ModelMap map;
-    for (const JmriMapBit &bit : family.map) {
-        if (applies(bit.minOut, bit.minFn, bit.filters, family, model))
-            placeBit(bit, map);
-    }
-
     QHash<QString, QString> labels;
+    int count = 0;
+};
+
+ModelOutputs modelOutputs(const JmriFamily &family, const JmriModel &model, const ModelMap &map,
+                          QStringList &notPlaced)
+{
+    ModelOutputs outputs;
     int highestLabelled = 0;
     QStringList named; // outputs with a name that is no number
-    for (const QVector<JmriOutput> *outputs : {&family.outputs, &model.outputs}) {
-        for (const JmriOutput &output : *outputs) {
-            labels.insert(output.name, output.label);
+    for (const QVector<JmriOutput> *list : {&family.outputs, &model.outputs}) {
+        for (const JmriOutput &output : *list) {
+            outputs.labels.insert(output.name, output.label);
             if (isOutputNumber(output.name))
                 highestLabelled = qMax(highestLabelled, output.name.toInt());
             else if (!named.contains(output.name))
                 named.append(output.name);
         }
     }
-    const int outputs = model.numOuts >= 0 ? model.numOuts : qMax(highestLabelled, map.highestOutput);
-    if (outputs == 0)
-        section.notPlaced.append(JmriText::tr("it has no outputs"));
-    if (outputs > OutputCount)
-        section.notPlaced.append(JmriText::tr("it has %1 outputs; the grid shows outputs 1 to 14, so %2 are left out")
-                                     .arg(outputs)
-                                     .arg(outputs - OutputCount));
+    outputs.count = model.numOuts >= 0 ? model.numOuts : qMax(highestLabelled, map.highestOutput);
+    if (outputs.count == 0)
+        notPlaced.append(JmriText::tr("it has no outputs"));
+    if (outputs.count > OutputCount)
+        notPlaced.append(JmriText::tr("it has %1 outputs; the grid shows outputs 1 to 14, so %2 are left out")
+                             .arg(outputs.count)
+                             .arg(outputs.count - OutputCount));
     if (!named.isEmpty())
-        section.notPlaced.append(JmriText::tr("%1 outputs named otherwise than by a number are left out: %2")
-                                     .arg(named.size())
-                                     .arg(named.mid(0, 5).join(QLatin1String(", "))
-                                          + (named.size() > 5 ? QStringLiteral(", …") : QString())));
+        notPlaced.append(JmriText::tr("%1 outputs named otherwise than by a number are left out: %2")
+                             .arg(named.size())
+                             .arg(named.mid(0, 5).join(QLatin1String(", ")) +
+                                  (named.size() > 5 ? QStringLiteral(", …") : QString())));
+    return outputs;
+}
 
+void noteMissingIncludes(const JmriFamily &family, const JmriModel &model, QStringList &notPlaced)
+{
     for (const JmriMissingInclude &missing : family.missingIncludes) {
         if ((missing.where == JmriMissingInclude::Outputs && missing.model >= 0 &&
              &family.models[missing.model] != &model) ||
@@ -185,50 +189,79 @@ JmriSection jmriSection(const JmriFamily &family, const JmriModel &model, const 
             : missing.where == JmriMissingInclude::Variables
                 ? JmriText::tr("the include of %1 in its variables could not be read (%2), so what it holds is missing")
                 : JmriText::tr("the include of %1 could not be read (%2), so what it holds is missing");
-        section.notPlaced.append(sentence.arg(missing.href, missing.reason));
+        notPlaced.append(sentence.arg(missing.href, missing.reason));
     }
+}
 
-    QString lines = QLatin1Char('[') + name + QLatin1String("]\n");
-    for (int output = 1; output <= qMin(outputs, OutputCount); ++output) {
-        const QString label = outputName(output, labels);
-        const QString line = QStringLiteral("i%1 = \"").arg(output) + label + QLatin1String("\"\n");
-        if (writableName(labels.value(QString::number(output))) != labels.value(QString::number(output)).trimmed())
-            section.notPlaced.append(JmriText::tr("the label of output %1 holds a line break or a control character, "
-                                          "written as a blank").arg(output));
+QString outputLines(const ModelOutputs &outputs, QStringList &notPlaced)
+{
+    QString lines;
+    for (int output = 1; output <= qMin(outputs.count, OutputCount); ++output) {
+        const QString given = outputs.labels.value(QString::number(output));
+        const QString label = outputName(output, outputs.labels);
+        const QString line = QStringLiteral("i%1 = \"").arg(output) + label + QLatin1Char('"');
+        if (writableName(given) != given.trimmed())
+            notPlaced.append(JmriText::tr("the label of output %1 holds a line break or a control character, "
+                                          "written as a blank")
+                                 .arg(output));
         // What the catalogue would read back is what is meant, or it is said.
-        if (parseDefinitionLine(line.chopped(1)).text != label)
-            section.notPlaced.append(JmriText::tr("the label of output %1 cannot be written so that it reads back").arg(output));
-        lines += line;
+        if (parseDefinitionLine(line).text != label)
+            notPlaced.append(JmriText::tr("the label of output %1 cannot be written so that it reads back").arg(output));
+        lines += line + QLatin1Char('\n');
     }
+    return lines;
+}
 
+// The CV lines, and a comment where the map leaves the values to the station.
+QString cvLines(const ModelMap &map, QStringList &notPlaced)
+{
     QVector<int> elsewhere;
     for (int column = 0; column < CvCount; ++column) {
         if (map.elsewhere[column])
             elsewhere.append(FirstCv + column);
     }
     if (!elsewhere.isEmpty())
-        section.notPlaced.append(JmriText::tr("%1 not written: this decoder maps its bits otherwise than the NMRA layout")
-                                     .arg(cvList(elsewhere)));
+        notPlaced.append(JmriText::tr("%1 not written: this decoder maps its bits otherwise than the NMRA layout")
+                             .arg(cvList(elsewhere)));
     for (const QString &item : map.unplacedFixed)
-        section.notPlaced.append(JmriText::tr("its fixed mapping '%1' has no place in the grid").arg(item));
+        notPlaced.append(JmriText::tr("its fixed mapping '%1' has no place in the grid").arg(item));
 
-    if (!map.any) {
-        section.notPlaced.append(JmriText::tr("it maps functions to outputs in its own way, not in CV33 to CV46: no CV "
-                                      "lines written"));
-        comments.append(JmriText::tr("; maps functions in its own way, not in CV33 to CV46"));
-    } else if (!map.defaults && std::find(map.fixed.begin(), map.fixed.end(), true) == map.fixed.end()) {
-        comments.append(JmriText::tr("; JMRI gives no default values: read the decoder from the station to fill them in"));
-    }
+    QString lines;
     for (int column = 0; column < CvCount; ++column) {
-        const bool lockedValue = map.fixed[column] && map.value[column] != 0 && !map.variable[column];
-        const bool defaultValue = map.variable[column] && map.defaults;
-        if (map.elsewhere[column] || !(lockedValue || defaultValue))
-            continue;
-        lines += QStringLiteral("CV%1 = %2\n").arg(FirstCv + column).arg(lockedValue ? -map.value[column] : map.value[column]);
+        const bool locked = map.fixed[column] && map.value[column] != 0 && !map.variable[column];
+        const bool given = map.variable[column] && map.defaults;
+        if (!map.elsewhere[column] && (locked || given))
+            lines += QStringLiteral("CV%1 = %2\n").arg(FirstCv + column).arg(locked ? -map.value[column] : map.value[column]);
     }
-    const int headerEnd = lines.indexOf(QLatin1Char('\n')) + 1;
-    lines.insert(headerEnd, comments.isEmpty() ? QString() : comments.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    section.lines = lines;
+    return lines;
+}
+
+} // namespace
+
+JmriSection jmriSection(const JmriFamily &family, const JmriModel &model, const QString &name)
+{
+    JmriSection section;
+    section.name = name;
+    ModelMap map;
+    for (const JmriMapBit &bit : family.map) {
+        if (applies(bit.minOut, bit.minFn, bit.filters, family, model))
+            placeBit(bit, map);
+    }
+    const ModelOutputs outputs = modelOutputs(family, model, map, section.notPlaced);
+    noteMissingIncludes(family, model, section.notPlaced);
+    const QString outputPart = outputLines(outputs, section.notPlaced);
+    const QString cvPart = cvLines(map, section.notPlaced);
+
+    QString comment;
+    if (!map.any) {
+        section.notPlaced.append(JmriText::tr("it maps functions to outputs in its own way, not in CV33 to CV46: "
+                                              "no CV lines written"));
+        comment = JmriText::tr("; maps functions in its own way, not in CV33 to CV46") + QLatin1Char('\n');
+    } else if (cvPart.isEmpty() && !map.defaults) {
+        comment = JmriText::tr("; JMRI gives no default values: read the decoder from the station to fill them in") +
+                  QLatin1Char('\n');
+    }
+    section.lines = QLatin1Char('[') + name + QLatin1String("]\n") + comment + outputPart + cvPart;
     section.notPlaced.removeDuplicates();
     return section;
 }
