@@ -196,7 +196,9 @@ void FamilyParser::start(const QXmlStreamReader &xml, const QString &path)
         if (bit.item.isEmpty())
             bit.item = attributes.value(QLatin1String("label")).toString();
         // A maker's own range of function-map CVs is not the NMRA layout.
-        const bool ours = kind == Element::Constant ? parseMapItem(bit.item).isMapItem
+        if (kind == Element::Constant || (bit.cv >= FirstCv && bit.cv < FirstCv + CvCount))
+            bit.mapItem = parseMapItem(bit.item);
+        const bool ours = kind == Element::Constant ? bit.mapItem.isMapItem
                                                     : bit.cv >= FirstCv && bit.cv < FirstCv + CvCount;
         if (ours) {
             bit.bits = maskBits(attributes.value(QLatin1String("mask")));

@@ -1,6 +1,8 @@
 #ifndef JMRIFAMILY_H
 #define JMRIFAMILY_H
 
+#include "functionmap.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QString>
@@ -34,6 +36,7 @@ struct JmriMapBit
 {
     int cv = 0;          // 0 for a constant: a mapping the decoder cannot change
     QString item;
+    MapItem mapItem; // the item read, once for all models
     int bits = 0;        // the CV's bits the variable covers
     int defaultValue = -1; // none given
     int minOut = 0, minFn = 0;

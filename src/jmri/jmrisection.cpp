@@ -70,7 +70,7 @@ struct ModelMap
 
 void placeBit(const JmriMapBit &bit, ModelMap &map)
 {
-    const MapItem item = parseMapItem(bit.item);
+    const MapItem &item = bit.mapItem;
     if (item.isMapItem)
         map.highestOutput = qMax(map.highestOutput, item.output);
     map.any = true;
