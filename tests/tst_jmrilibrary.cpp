@@ -30,7 +30,7 @@ void JmriLibraryTest::testTreeReadsBackWithoutFindings_data()
         << "[Brightline Maxi]\ni1 = \"White\"\ni2 = \"Yellow\"\ni3 = \"Green\"\ni4 = \"Violet\"\ni5 = \"Cab\"\n"
            "i6 = \"Smoke\"\nCV33 = 1\nCV34 = 2\nCV35 = 0\nCV36 = 8\nCV37 = 16\nCV38 = 2\n" << "White" << QStringList();
     const QString beta = "\n; JMRI gives no default values: read the decoder from the station to fill them in\n"
-                         "i1 = \"Front Light\"\ni2 = \"\"\ni3 = \"Rear\"\n";
+                         "i1 = \"Front Light\"\ni2 = \"\"\ni3 = \"R\u00fcck\"\n";
     QTest::newRow("Mini of Beta: included map without defaults, labels with bars and other languages")
         << "[Brightline Mini (Beta)]" + beta << "Front Light" << QStringList();
     QTest::newRow("Rail, shown maybe: outputs up to the highest labelled") << "[Brightline Rail]" + beta
