@@ -6,6 +6,7 @@
 
 #include "console.h"
 #include "decoderlists.h"
+#include "jmribench.h"
 #include "loadingbench.h"
 #include "report.h"
 #include "windowbench.h"
@@ -69,7 +70,11 @@ int main(int argc, char *argv[])
         loadingRuns.push_back(measureLoading(emptyDirectory, directory, types));
     }
 
+    progress("listing a made-up JMRI library of 2,500 family files");
+    const JmriRun jmriRun = measureJmriLibrary(scratch.filePath(QStringLiteral("jmri")), 2500);
+
     printWindowTable(windowTimes);
     printLoadingTable(loadingRuns);
+    printJmriTable(jmriRun);
     return 0;
 }

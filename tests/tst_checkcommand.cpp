@@ -87,6 +87,9 @@ void CheckCommandTest::initTestCase()
     QVERIFY(writeFile(folder.filePath(QStringLiteral("-dash.ini")), MistypedList));
     QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("with-list")));
     QVERIFY(writeFile(folder.filePath(QStringLiteral("with-list/decoders.ini")), sampleList()));
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("many")));
+    for (int file = 0; file < 10000; ++file)
+        QVERIFY(writeFile(folder.filePath(QStringLiteral("many/%1.xml").arg(file)), QByteArray()));
 }
 
 void CheckCommandTest::exitStatusAndOutput_data()
@@ -129,6 +132,29 @@ void CheckCommandTest::exitStatusAndOutput_data()
     QTest::newRow("unknown short option") << "." << QStringList{"-x", "mistyped.ini"} << 2 << QByteArray()
                                           << QByteArray("function-mapping-check: invalid option -- 'x'\n"
                                                         "Try 'function-mapping-check --help' for more information.\n");
+    const QByteArray alpha = FM_JMRI_TREE "/xml/decoders/alpha.xml";
+    QTest::newRow("--from-jmri, one model") << "." << QStringList{"--from-jmri", alpha, "--model=MAX"} << 0
+        << QByteArray("[Brightline Maxi]\ni1 = \"White\"\ni2 = \"Yellow\"\ni3 = \"Green\"\ni4 = \"Violet\"\n"
+                      "i5 = \"Cab\"\ni6 = \"Smoke\"\nCV33 = 1\nCV34 = 2\nCV35 = 0\nCV36 = 8\nCV37 = 16\nCV38 = 2\n")
+        << alpha + ": 1 decoder type, each written whole\n";
+    QTest::newRow("--from-jmri, something not placed") << "." << QStringList{"--from-jmri", FM_JMRI_TREE, "--mo", "d2"}
+        << 1 << QByteArray("[Trackwise D20]\ni1 = \"White\"\ni2 = \"Yellow\"\ni3 = \"Green\"\ni4 = \"Violet\"\n"
+                           "i5 = \"Output 5\"\ni6 = \"Output 6\"\ni7 = \"Output 7\"\ni8 = \"Output 8\"\n"
+                           "i9 = \"Output 9\"\ni10 = \"Output 10\"\ni11 = \"Output 11\"\ni12 = \"Output 12\"\n"
+                           "i13 = \"Output 13\"\ni14 = \"Output 14\"\nCV33 = 1\n")
+        << QByteArray("Trackwise D20: it has 20 outputs; the grid shows outputs 1 to 14, so 6 are left out\n"
+                      "Trackwise D20: 2 outputs named otherwise than by a number are left out: Ra, BEMF\n"
+                      "Trackwise D20: the include of http://jmri.org/xml/decoders/trackwise/missing.xml in its "
+                      "variables could not be read (no such file), so what it holds is missing\n"
+                      "Trackwise D20: CV35 not written: this decoder maps its bits otherwise than the NMRA layout\n"
+                      FM_JMRI_TREE ": 1 decoder type, 1 with something not placed\n");
+    QTest::newRow("--from-jmri, a folder of 10,000 files") << "." << QStringList{"--from-jmri", "many"} << 2
+        << QByteArray() << QByteArray("function-mapping-check: many: holds 10000 XML files, more than the 5000 a "
+                                      "decoder library has: name one family file or JMRI's xml/decoders folder\n"
+                                      "many: no decoder types written\n");
+    QTest::newRow("--model without --from-jmri") << "." << QStringList{"--model", "x"} << 2 << QByteArray()
+        << QByteArray("function-mapping-check: --model picks models of --from-jmri only\n"
+                      "Try 'function-mapping-check --help' for more information.\n");
     QTest::newRow("--version") << "." << QStringList{"--version"} << 0
                                << QByteArray("function-mapping-check (Function Mapping) " FM_VERSION "\n"
                                              "Copyright (C) 2026 Function Mapping maintainers\n"
@@ -225,7 +251,8 @@ void CheckCommandTest::helpGoesToStandardOutput()
         contact += "Report bugs to: " FM_BUG_ADDRESS "\n";
     if (qstrlen(FM_HOMEPAGE) > 0)
         contact += "Function Mapping home page: <" FM_HOMEPAGE ">\n";
-    QVERIFY(help.out.endsWith("could not be read or an option was wrong.\n" + (contact.isEmpty() ? "" : "\n" + contact)));
+    QVERIFY(help.out.endsWith(">> ~/.local/share/function-mapping/decoders.ini\n" +
+                              (contact.isEmpty() ? "" : "\n" + contact)));
 }
 
 void CheckCommandTest::messagesFollowTheLocale()

@@ -24,6 +24,8 @@ private:
     static QString contactText();
     static QString versionText();
     static Status checkFile(const QString &path, bool list);
+    // Writes decoders.ini sections for the models of JMRI's library at `path`.
+    static Status listJmri(const QString &path, const QString &model);
     static void complain(const QString &message);
 };
 

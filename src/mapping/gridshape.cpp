@@ -1,14 +1,12 @@
 #include "gridshape.h"
 
+#include "functionmap.h"
+
 #include <QtGlobal>
 
 int windowStart(int column)
 {
-    if (column <= 4)
-        return 0;
-    if (column <= 9)
-        return 3;
-    return 6;
+    return outputWindowStart(column);
 }
 
 bool isWindowRow(int column, int row)

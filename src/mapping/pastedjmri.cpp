@@ -1,5 +1,7 @@
 #include "pastecollector.h"
 
+#include "functionmap.h"
+
 // JMRI's files, read by a scanner of their own rather than an XML reader:
 // only a few attributes of two elements matter, a roster may be megabytes,
 // and a pasted excerpt need not be well-formed XML.
@@ -85,28 +87,6 @@ struct DefinedCv
     int value = 0; // their defaults put together
 };
 
-// A mask as JMRI writes one, "XXXXXXVV": the V's mark the field, the last
-// character bit 0. No mask is the whole byte. Returns the field's bits, or 0
-// for a mask read in no certain way.
-int maskBits(const QStringRef &mask)
-{
-    if (mask.isNull())
-        return 0xff;
-    if (mask.isEmpty() || mask.size() > 8)
-        return 0;
-    int bits = 0;
-    for (const QChar c : mask) {
-        bits <<= 1;
-        if (c == QLatin1Char('V'))
-            bits |= 1;
-        else if (c != QLatin1Char('X'))
-            return 0;
-    }
-    // The field's bits must lie side by side for its number to fill them.
-    const int low = bits & -bits;
-    return bits != 0 && ((bits + low) & bits) == 0 ? bits : 0;
-}
-
 } // namespace
 
 // <CVvalue name="33" value="1"/>: a JMRI user's own saved values.
@@ -136,15 +116,15 @@ void readJmriDefinition(const QString &text, PasteCollector &collector)
         const int bits = maskBits(attribute(text, begin, end, QLatin1String("mask")));
         const QStringRef given = attribute(text, begin, end, QLatin1String("default"));
         const int value = cvNumber(given) > 0 || given == QLatin1String("0") ? given.toInt() : -1;
-        const qint64 shifted = bits == 0 || value < 0 ? -1 : qint64(value) * (bits & -bits);
-        if (bits == 0 || shifted < 0 || (shifted & ~bits) != 0 || (field.bits & bits) != 0 ||
+        const int shifted = fieldValue(bits, value);
+        if (shifted < 0 || (field.bits & bits) != 0 ||
             !attribute(text, begin, end, QLatin1String("include")).isNull() ||
             !attribute(text, begin, end, QLatin1String("exclude")).isNull()) {
             field.ambiguous = true;
             return;
         }
         field.bits |= bits;
-        field.value |= int(shifted);
+        field.value |= shifted;
     });
     for (int column = 0; column < CvCount; ++column) {
         const DefinedCv &field = defined[column];

@@ -73,32 +73,56 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
     <message>
         <source>Usage: %1 [OPTION]... [FILE]...
+  or:  %1 --from-jmri PATH [--model TEXT]
 Check decoder lists for Function Mapping: report every line that the program
 ignores although it looks meant, or reads otherwise than it looks.
 With no FILE, check decoders.ini in the current folder, as the program reads it.
 
-  -l, --list     print the decoder types as the program shows them, written as
-                 a decoders.ini, instead of checking
-      --help     display this help and exit
-      --version  output version information and exit
+  -l, --list            print the decoder types as the program shows them,
+                        written as a decoders.ini, instead of checking
+      --from-jmri PATH  write a decoders.ini section for each model of JMRI&apos;s
+                        decoder library: PATH is a family file or the
+                        xml/decoders folder of a JMRI installation; what
+                        could not be placed is said on standard error
+      --model TEXT      only the models whose manufacturer, family or name
+                        contains TEXT, in any letter case
+      --help            display this help and exit
+      --version         output version information and exit
 
 Each finding is one line, FILE:LINE:COLUMN: warning: what happens, and why.
 Exit status is 0 if nothing was found, 1 if something was, and 2 if a file
-could not be read or an option was wrong.
+could not be read or an option was wrong. With --from-jmri, 0 if every model
+was written whole, 1 if something could not be placed.
+
+Example: %1 --from-jmri /opt/JMRI/xml/decoders --model Tsunami \
+             &gt;&gt; ~/.local/share/function-mapping/decoders.ini
 </source>
         <translation>Aufruf: %1 [OPTION]... [DATEI]...
+  oder:  %1 --from-jmri PFAD [--model TEXT]
 Prüft Decoderlisten für Function Mapping: meldet jede Zeile, die das Programm
 übergeht, obwohl sie gemeint aussieht, oder anders liest, als sie aussieht.
 Ohne DATEI wird decoders.ini im aktuellen Ordner geprüft, wie das Programm sie liest.
 
-  -l, --list     die Decodertypen so ausgeben, wie das Programm sie zeigt, als
-                 decoders.ini geschrieben, statt zu prüfen
-      --help     diese Hilfe anzeigen und beenden
-      --version  Versionsinformation anzeigen und beenden
+  -l, --list            die Decodertypen so ausgeben, wie das Programm sie zeigt,
+                        als decoders.ini geschrieben, statt zu prüfen
+      --from-jmri PFAD  für jedes Modell der Decoderbibliothek von JMRI einen
+                        Abschnitt für decoders.ini schreiben: PFAD ist eine
+                        Familiendatei oder der Ordner xml/decoders einer
+                        JMRI-Installation; was sich nicht unterbringen ließ,
+                        steht in der Standardfehlerausgabe
+      --model TEXT      nur die Modelle, deren Hersteller, Familie oder Name
+                        TEXT enthält, in beliebiger Groß- und Kleinschreibung
+      --help            diese Hilfe anzeigen und beenden
+      --version         Versionsinformation anzeigen und beenden
 
 Jeder Befund ist eine Zeile, DATEI:ZEILE:SPALTE: warning: was geschieht, und warum.
 Der Rückgabewert ist 0, wenn nichts gefunden wurde, 1, wenn etwas gefunden wurde,
 und 2, wenn eine Datei nicht gelesen werden konnte oder eine Option falsch war.
+Mit --from-jmri 0, wenn jedes Modell ganz geschrieben wurde, 1, wenn sich etwas
+nicht unterbringen ließ.
+
+Beispiel: %1 --from-jmri /opt/JMRI/xml/decoders --model Tsunami \
+             &gt;&gt; ~/.local/share/function-mapping/decoders.ini
 </translation>
     </message>
     <message>
@@ -112,6 +136,42 @@ und 2, wenn eine Datei nicht gelesen werden konnte oder eine Option falsch war.
 </source>
         <translation>Homepage von Function Mapping: &lt;%1&gt;
 </translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; requires an argument</source>
+        <translation>Option &apos;%1&apos; verlangt ein Argument</translation>
+    </message>
+    <message>
+        <source>--model picks models of --from-jmri only</source>
+        <translation>--model wählt nur Modelle von --from-jmri aus</translation>
+    </message>
+    <message>
+        <source>--list and --from-jmri cannot be given together</source>
+        <translation>--list und --from-jmri lassen sich nicht zusammen angeben</translation>
+    </message>
+    <message>
+        <source>--from-jmri reads one PATH and checks no FILE</source>
+        <translation>--from-jmri liest einen PFAD und prüft keine DATEI</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>each written whole</source>
+        <translation>jeder ganz geschrieben</translation>
+    </message>
+    <message>
+        <source>1 with something not placed</source>
+        <translation>1 mit etwas nicht Untergebrachtem</translation>
+    </message>
+    <message>
+        <source>%1 with something not placed</source>
+        <translation>%1 mit etwas nicht Untergebrachtem</translation>
+    </message>
+    <message>
+        <source>%1: no decoder types written</source>
+        <translation>%1: keine Decodertypen geschrieben</translation>
     </message>
 </context>
 <context>
@@ -328,6 +388,149 @@ und 2, wenn eine Datei nicht gelesen werden konnte oder eine Option falsch war.
     <message>
         <source>%1 sets CV%2 again: it overrides line %3, since the later line wins</source>
         <translation>%1 setzt CV%2 noch einmal: sie ersetzt Zeile %3, denn die spätere Zeile gilt</translation>
+    </message>
+</context>
+<context>
+    <name>JmriLibrary</name>
+    <message>
+        <source>not a JMRI decoder definition: its outermost element is &lt;%1&gt;, not &lt;decoder-config&gt;</source>
+        <translation>keine Decoderdefinition von JMRI: ihr äußerstes Element ist &lt;%1&gt;, nicht &lt;decoder-config&gt;</translation>
+    </message>
+    <message>
+        <source>not well-formed XML at line %1, column %2: %3</source>
+        <translation>kein wohlgeformtes XML in Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>not in JMRI&apos;s decoder library</source>
+        <translation>nicht in der Decoderbibliothek von JMRI</translation>
+    </message>
+    <message>
+        <source>an include loop: the file is already being read</source>
+        <translation>eine Einbindungsschleife: die Datei wird schon gelesen</translation>
+    </message>
+    <message>
+        <source>includes nested more than %1 deep</source>
+        <translation>Einbindungen mehr als %1 Stufen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>more than %1 includes in one family</source>
+        <translation>mehr als %1 Einbindungen in einer Familie</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>keine solche Datei</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 bytes, too large for a decoder definition</source>
+        <translation>%1 Bytes, zu groß für eine Decoderdefinition</translation>
+    </message>
+    <message>
+        <source>not a JMRI decoder definition: it holds no &lt;decoder&gt;</source>
+        <translation>keine Decoderdefinition von JMRI: sie enthält kein &lt;decoder&gt;</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: no such file or folder</source>
+        <translation>%1: keine solche Datei und kein solcher Ordner</translation>
+    </message>
+    <message>
+        <source>%1: holds %2 XML files, more than the %3 a decoder library has: name one family file or JMRI&apos;s xml/decoders folder</source>
+        <translation>%1: enthält %2 XML-Dateien, mehr als die %3 einer Decoderbibliothek: eine Familiendatei oder den Ordner xml/decoders von JMRI angeben</translation>
+    </message>
+    <message>
+        <source>%1: holds no decoder definitions (.xml files)</source>
+        <translation>%1: enthält keine Decoderdefinitionen (.xml-Dateien)</translation>
+    </message>
+    <message>
+        <source>JMRI decoder</source>
+        <translation>JMRI-Decoder</translation>
+    </message>
+    <message>
+        <source>another model is also named &apos;%1&apos;, so this one is called &apos;%2&apos;</source>
+        <translation>ein anderes Modell heißt ebenfalls &apos;%1&apos;, darum heißt dieses &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>its name cannot be written so that it reads back</source>
+        <translation>sein Name lässt sich nicht so schreiben, dass er unverändert zurückgelesen wird</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <translation>Ausgang %1</translation>
+    </message>
+    <message>
+        <source>it has no outputs</source>
+        <translation>er hat keine Ausgänge</translation>
+    </message>
+    <message>
+        <source>it has %1 outputs; the grid shows outputs 1 to 14, so %2 are left out</source>
+        <translation>er hat %1 Ausgänge; das Raster zeigt die Ausgänge 1 bis 14, %2 fehlen also</translation>
+    </message>
+    <message>
+        <source>%1 outputs named otherwise than by a number are left out: %2</source>
+        <translation>%1 Ausgänge, die anders als mit einer Nummer benannt sind, fehlen: %2</translation>
+    </message>
+    <message>
+        <source>the include of %1 in its outputs could not be read (%2), so what it holds is missing</source>
+        <translation>die Einbindung von %1 in seinen Ausgängen ließ sich nicht lesen (%2), was sie enthält, fehlt also</translation>
+    </message>
+    <message>
+        <source>the include of %1 in its variables could not be read (%2), so what it holds is missing</source>
+        <translation>die Einbindung von %1 in seinen Variablen ließ sich nicht lesen (%2), was sie enthält, fehlt also</translation>
+    </message>
+    <message>
+        <source>the include of %1 could not be read (%2), so what it holds is missing</source>
+        <translation>die Einbindung von %1 ließ sich nicht lesen (%2), was sie enthält, fehlt also</translation>
+    </message>
+    <message>
+        <source>the label of output %1 holds a line break or a control character, written as a blank</source>
+        <translation>die Bezeichnung von Ausgang %1 enthält einen Zeilenumbruch oder ein Steuerzeichen, als Leerzeichen geschrieben</translation>
+    </message>
+    <message>
+        <source>the label of output %1 cannot be written so that it reads back</source>
+        <translation>die Bezeichnung von Ausgang %1 lässt sich nicht so schreiben, dass sie unverändert zurückgelesen wird</translation>
+    </message>
+    <message>
+        <source>%1 not written: this decoder maps its bits otherwise than the NMRA layout</source>
+        <translation>%1 nicht geschrieben: dieser Decoder ordnet die Bits anders zu als die NMRA-Belegung</translation>
+    </message>
+    <message>
+        <source>its fixed mapping &apos;%1&apos; has no place in the grid</source>
+        <translation>seine feste Zuordnung &apos;%1&apos; hat keinen Platz im Raster</translation>
+    </message>
+    <message>
+        <source>it maps functions to outputs in its own way, not in CV33 to CV46: no CV lines written</source>
+        <translation>er ordnet Funktionen auf eigene Weise Ausgängen zu, nicht in CV33 bis CV46: keine CV-Zeilen geschrieben</translation>
+    </message>
+    <message>
+        <source>; maps functions in its own way, not in CV33 to CV46</source>
+        <translation>; ordnet Funktionen auf eigene Weise zu, nicht in CV33 bis CV46</translation>
+    </message>
+    <message>
+        <source>; JMRI gives no default values: read the decoder from the station to fill them in</source>
+        <translation>; JMRI nennt keine Vorgabewerte: den Decoder über die Zentrale auslesen, um sie einzutragen</translation>
     </message>
 </context>
 </TS>
