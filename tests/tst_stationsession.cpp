@@ -35,7 +35,16 @@ private slots:
     void readWithoutDecoderFails();
     void writeOfNothingOpensNothing();
     void z21IsKeptAliveWhileBusyOnly();
-    void z21InEmergencyStopIsNotAsked();
+    void z21InEmergencyStopIsTriedAndTold();
+    void z21MakesUpForLostDatagrams_data();
+    void z21MakesUpForLostDatagrams();
+    void z21TrackPowerBackOnOnlyWhenAsked_data();
+    void z21TrackPowerBackOnOnlyWhenAsked();
+    void everyDccExSinceBaseStationIsReadAndWritten_data();
+    void everyDccExSinceBaseStationIsReadAndWritten();
+    void lateReplyNeverAnswersTheNextRequest();
+    void checkSaysWhatAnswered_data();
+    void checkSaysWhatAnswered();
     void nothingIsOpenedWithoutAStation();
     void silentStationIsNoAnswer();
     void closedTcpPortIsUnreachable();
@@ -118,8 +127,10 @@ StationSessionTest::Watched::Watched(const StationSettings &settings)
 {
     StationSession::Limits limits;
     limits.ready = 1500;
+    limits.startUp = 1500;
     limits.greeting = 100;
     limits.reply = 400;
+    limits.resend = 150;
     limits.keepAlive = 40;
     session.setLimits(limits);
 }
@@ -182,22 +193,20 @@ void StationSessionTest::faultDuringWriteStopsIt_data()
 
     const QString z21 = QStringLiteral("z21");
     const QString tcp = QStringLiteral("tcp");
-    QTest::newRow("Z21: no answer") << z21 << int(StationFault::Silent) << true
-                                   << "CV38: Die Zentrale antwortet nicht." << 3;
     QTest::newRow("Z21: no decoder") << z21 << int(StationFault::NoDecoder) << true
                                     << "CV38: Kein Decoder antwortet auf dem Programmiergleis." << 3;
     QTest::newRow("Z21: short circuit") << z21 << int(StationFault::ShortCircuit) << true
                                        << "CV38: Die Zentrale meldet einen Kurzschluss." << 3;
     QTest::newRow("Z21: emergency stop") << z21 << int(StationFault::Stopped) << true
-                                        << "CV38: Die Zentrale ist im Nothalt." << 3;
+                                        << "Die Zentrale ist im Nothalt." << 3;
+    QTest::newRow("Z21: track power switched on") << z21 << int(StationFault::PowerOn) << true
+        << "Die Gleisspannung wurde eingeschaltet; damit hat die Zentrale das Programmieren beendet." << 3;
     QTest::newRow("Z21: unknown command") << z21 << int(StationFault::Refused) << true
                                          << "CV38: Die Zentrale ist beschäftigt oder kennt den Befehl nicht." << 3;
     QTest::newRow("Z21: another CV's value on read-back")
         << z21 << int(StationFault::OtherCv) << false << "Die Zentrale hat für CV39 geantwortet, gefragt war CV38." << 3;
     QTest::newRow("Z21: the decoder keeps its value") << z21 << int(StationFault::Ignored) << true
                                                      << "CV38 hält nach dem Schreiben 8 statt 9." << 3;
-    QTest::newRow("Z21: broken record") << z21 << int(StationFault::Broken) << true
-                                       << "CV38: Die Zentrale hat eine unverständliche Antwort geschickt." << 3;
     QTest::newRow("DCC-EX: no answer") << tcp << int(StationFault::Silent) << true
                                       << "CV38: Die Zentrale antwortet nicht." << 3;
     QTest::newRow("DCC-EX: no decoder") << tcp << int(StationFault::NoDecoder) << true
@@ -254,6 +263,15 @@ void StationSessionTest::faultDuringReadIsTold_data()
     QTest::newRow("Z21: reply for another CV") << "z21" << int(StationFault::OtherCv)
                                               << "Die Zentrale hat für CV39 geantwortet, gefragt war CV38.";
     QTest::newRow("DCC-EX: no answer") << "tcp" << int(StationFault::Silent) << "CV38: Die Zentrale antwortet nicht.";
+    QTest::newRow("DCC-EX: -2") << "tcp" << int(StationFault::NoCurrentSense)
+        << "CV38: Das Programmiergleis kann keinen Strom messen: prüfen Sie seine Verdrahtung und die Strommessung "
+           "der Zentrale.";
+    QTest::newRow("DCC-EX: -3") << "tcp" << int(StationFault::NoProgrammingTrack)
+                                << "CV38: Die Zentrale hat kein Programmiergleis eingerichtet.";
+    QTest::newRow("Z21: track power switched on")
+        << "z21" << int(StationFault::PowerOn)
+        << "Die Gleisspannung wurde eingeschaltet; damit hat die Zentrale das Programmieren beendet. Gelesen waren "
+           "CV33, CV34, CV35, CV36, CV37; nichts wurde übernommen.";
 #if defined(Q_OS_LINUX) && defined(FM_SERIAL_PORT)
     QTest::newRow("DCC-EX over USB: unknown line")
         << "pty" << int(StationFault::Broken) << "CV38: Die Zentrale hat eine unverständliche Antwort geschickt.";
@@ -281,7 +299,7 @@ void StationSessionTest::faultDuringReadIsTold()
     answered[5] = false;
     QCOMPARE(reader.read[0][1].value<QVector<bool>>(), answered);
     QCOMPARE(reader.read[0][0].value<QVector<int>>().at(5), -1);
-    QVERIFY(last(reader.finished).startsWith(QStringLiteral("Gelesen; keine Antwort für CV38, diese bleiben, wie sie waren.")));
+    QVERIFY(last(reader.finished).startsWith(QStringLiteral("Gelesen; keine Antwort für CV38, sie bleibt, wie sie war.")));
 }
 
 void StationSessionTest::cancelFinishesTheCvUnderWay_data()
@@ -374,15 +392,165 @@ void StationSessionTest::z21IsKeptAliveWhileBusyOnly()
     QCOMPARE(z21->logoffs, 1);
 }
 
-void StationSessionTest::z21InEmergencyStopIsNotAsked()
+void StationSessionTest::z21InEmergencyStopIsTriedAndTold()
 {
     Run run = makeStation(QStringLiteral("z21"));
     static_cast<Z21TestStation *>(run.station.get())->status = 0x01;
     Watched reader(run.settings);
     reader.session.readMapping();
     WAIT_FOR_END(reader);
-    QCOMPARE(last(reader.failed), QStringLiteral("Die Zentrale ist im Nothalt."));
-    QCOMPARE(run.station->reads, 0);
+    QVERIFY2(last(reader.finished).startsWith(QStringLiteral("CV33 bis CV46 gelesen. Die Zentrale war beim "
+                                                             "Verbindungsaufbau im Nothalt.")),
+             qPrintable(last(reader.finished)));
+    QCOMPARE(run.station->reads, 14);
+}
+
+// A read unanswered is sent once more; a write unanswered is read, and sent
+// again only if the decoder kept the old value.
+void StationSessionTest::z21MakesUpForLostDatagrams_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<bool>("onWrite");
+    QTest::addColumn<int>("reads");
+    QTest::addColumn<int>("writes");
+    QTest::newRow("read request lost") << int(StationFault::Silent) << false << 14 + 2 + 1 << 2;
+    QTest::newRow("read result with a bad checksum") << int(StationFault::Broken) << false << 14 + 2 + 1 << 2;
+    QTest::newRow("write request lost: written again") << int(StationFault::Silent) << true << 14 + 2 + 1 << 3;
+    QTest::newRow("write result with a bad checksum") << int(StationFault::Broken) << true << 14 + 2 + 1 << 3;
+    QTest::newRow("write result lost: the read shows it done") << int(StationFault::ReplyLost) << true << 14 + 1 + 1 << 2;
+}
+
+void StationSessionTest::z21MakesUpForLostDatagrams()
+{
+    QFETCH(int, fault);
+    QFETCH(bool, onWrite);
+    QFETCH(int, reads);
+    QFETCH(int, writes);
+    Run run = makeStation(QStringLiteral("z21"));
+    run.station->fault = {StationFault::Kind(fault), onWrite ? 38 : 33, onWrite};
+    Watched writer(run.settings);
+    writer.session.readBeforeWrite();
+    QTRY_COMPARE(writer.finished.size(), 1);
+    writer.session.writeMapping({{36, 9}, {38, 9}});
+    QTRY_COMPARE(writer.finished.size(), 2);
+    QVERIFY2(last(writer.finished).startsWith(QStringLiteral("Geschrieben und geprüft: CV36, CV38.")),
+             qPrintable(last(writer.finished)));
+    QCOMPARE(run.station->reads, reads);
+    QCOMPARE(run.station->writes, writes);
+    QCOMPARE(static_cast<Z21TestStation *>(run.station.get())->logoffs, 1);
+}
+
+void StationSessionTest::z21TrackPowerBackOnOnlyWhenAsked_data()
+{
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("powerOns");
+    QTest::newRow("not asked") << false << int(StationFault::None) << 0;
+    QTest::newRow("asked: after the write, not after its read") << true << int(StationFault::None) << 1;
+    QTest::newRow("asked: after a failure") << true << int(StationFault::NoDecoder) << 1;
+    QTest::newRow("asked: never after a short circuit") << true << int(StationFault::ShortCircuit) << 0;
+}
+
+// The write's read and its writes are one log-on, kept alive while the user is asked.
+void StationSessionTest::z21TrackPowerBackOnOnlyWhenAsked()
+{
+    QFETCH(bool, asked);
+    QFETCH(int, fault);
+    QFETCH(int, powerOns);
+    Run run = makeStation(QStringLiteral("z21"));
+    auto *z21 = static_cast<Z21TestStation *>(run.station.get());
+    run.station->fault = {StationFault::Kind(fault), 38, true};
+    run.settings.powerOnAfter = asked;
+    Watched writer(run.settings);
+    writer.session.readBeforeWrite();
+    QTRY_COMPARE(writer.finished.size(), 1);
+    const int statusRequests = z21->statusRequests;
+    QTest::qWait(100);
+    QVERIFY(z21->statusRequests > statusRequests);
+    QCOMPARE(z21->logoffs + z21->powerOns, 0);
+    writer.session.writeMapping({{38, 9}});
+    QTRY_VERIFY(!writer.session.isBusy());
+    QTRY_COMPARE(z21->logoffs, 1);
+    QCOMPARE(z21->powerOns, powerOns);
+    QCOMPARE(last(writer.failed).contains(QStringLiteral("Gleisspannung ist wieder eingeschaltet."))
+                 || last(writer.finished).endsWith(QStringLiteral("Gleisspannung ist wieder eingeschaltet.")),
+             powerOns == 1);
+}
+
+// A read, a write and a read more on each, the link opened once; EXRAIL's text is passed over.
+void StationSessionTest::everyDccExSinceBaseStationIsReadAndWritten_data()
+{
+    QTest::addColumn<int>("firmware");
+    QTest::addColumn<bool>("usb");
+    QTest::newRow("DCC++ BaseStation") << int(DccExTestStation::BaseStation) << false;
+    QTest::newRow("DCC-EX 3.0") << int(DccExTestStation::DccEx30) << false;
+    QTest::newRow("DCC-EX 4.0") << int(DccExTestStation::DccEx40) << false;
+    QTest::newRow("DCC-EX 5.x") << int(DccExTestStation::DccEx5) << false;
+#if defined(Q_OS_LINUX) && defined(FM_SERIAL_PORT)
+    QTest::newRow("DCC-EX 3.0 over USB") << int(DccExTestStation::DccEx30) << true;
+#endif
+}
+
+void StationSessionTest::everyDccExSinceBaseStationIsReadAndWritten()
+{
+    QFETCH(int, firmware);
+    QFETCH(bool, usb);
+    DccExTestStation board;
+    board.firmware = DccExTestStation::Firmware(firmware);
+    board.fault = {StationFault::Chatter, 38, false};
+    const quint16 port = usb ? 0 : board.listenTcp();
+    Watched session(usb ? StationSettings{StationSettings::DccExSerial, QString(), 0, board.openPty(200)}
+                        : StationSettings{StationSettings::DccExNetwork, QStringLiteral("127.0.0.1"), port, QString()});
+    session.session.readMapping();
+    QTRY_COMPARE(session.finished.size(), 1);
+    session.session.writeMapping({{35, 200}});
+    QTRY_COMPARE(session.finished.size(), 2);
+    session.session.readMapping();
+    QTRY_COMPARE(session.finished.size(), 3);
+    QCOMPARE(session.read[1][0].value<QVector<int>>(), (QVector<int>{1, 2, 200, 8, 4, 8, 16, 4, 8, 16, 4, 8, 16, 32}));
+    QCOMPARE(board.opens, 1);
+    QCOMPARE(board.lines.mid(board.lines.indexOf("<R 46 28 29>"), 3),
+             (QVector<QByteArray>{"<R 46 28 29>", "<W 35 200 30 31>", "<R 35 32 33>"}));
+    // The board restarted once, and that is said once.
+    QCOMPARE(session.progress.count({QStringLiteral("Die Zentrale startet …")}), usb ? 1 : 0);
+    QCOMPARE(session.finished[0][0].toString().endsWith(QStringLiteral("bis Sie sie wieder einschalten.")), usb);
+    QVERIFY(!last(session.finished).contains(QStringLiteral("neu gestartet")));
+}
+
+void StationSessionTest::lateReplyNeverAnswersTheNextRequest()
+{
+    Run run = makeStation(QStringLiteral("tcp"));
+    run.station->delayMs = 600;
+    Watched reader(run.settings);
+    reader.session.readMapping();
+    QTRY_COMPARE(reader.failed.size(), 1);
+    QCOMPARE(last(reader.failed), QStringLiteral("CV33: Die Zentrale antwortet nicht."));
+    run.station->delayMs = 0;
+    run.station->decoder[0] = 99;
+    reader.session.readMapping();
+    QTRY_COMPARE(reader.finished.size(), 1);
+    QCOMPARE(reader.read[0][0].value<QVector<int>>().at(0), 99);
+    QCOMPARE(run.station->opens, 1);
+}
+
+void StationSessionTest::checkSaysWhatAnswered_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("Z21") << "z21" << "Die Z21 antwortet: Gleisspannung ein.";
+    QTest::newRow("DCC-EX") << "tcp" << "Die Zentrale antwortet: DCC-EX V-5.0.0 / MEGA / STANDARD_MOTOR_SHIELD G-test";
+}
+
+void StationSessionTest::checkSaysWhatAnswered()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, answer);
+    Run run = makeStation(kind);
+    Watched checker(run.settings);
+    checker.session.checkConnection();
+    WAIT_FOR_END(checker);
+    QCOMPARE(last(checker.finished), answer);
+    QCOMPARE(run.station->reads + run.station->writes, 0);
 }
 
 void StationSessionTest::nothingIsOpenedWithoutAStation()
@@ -430,8 +598,8 @@ void StationSessionTest::usbBoardIsAskedOnlyOnceStarted()
     QCOMPARE(board.reads, 14);
     // Asked again and again while starting; no request before its start-up line.
     QVERIFY(board.lines.count("<s>") >= 2);
-    QCOMPARE(board.lines.indexOf("<R 33>"), board.lines.lastIndexOf("<s>") + 1);
-    QVERIFY(last(reader.finished).contains(QStringLiteral("startet viele DCC-EX-Zentralen neu")));
+    QCOMPARE(board.lines.indexOf("<R 33 2 3>"), board.lines.lastIndexOf("<s>") + 1);
+    QVERIFY(last(reader.finished).endsWith(QStringLiteral("neu gestartet; die Gleisspannung bleibt aus, bis Sie sie wieder einschalten.")));
 #else
     QSKIP("pseudo-terminals and serial ports are tried on Linux only");
 #endif
@@ -454,7 +622,8 @@ void StationSessionTest::takenSerialPortIsTold()
     Watched missing({StationSettings::DccExSerial, QString(), 0, QStringLiteral("/dev/no-such-port")});
     missing.session.readMapping();
     WAIT_FOR_END(missing);
-    QVERIFY(last(missing.failed).startsWith(QStringLiteral("Den Anschluss /dev/no-such-port gibt es nicht.")));
+    // Nothing was opened: no restart is said.
+    QCOMPARE(last(missing.failed), QStringLiteral("Den Anschluss /dev/no-such-port gibt es nicht."));
 #else
     QSKIP("pseudo-terminals and serial ports are tried on Linux only");
 #endif
