@@ -251,17 +251,12 @@ void DccExTestStation::boot()
 
 QByteArray DccExTestStation::greeting() const
 {
-    switch (firmware) {
-    case BaseStation:
-        return "<iDCC++ BASE STATION FOR ARDUINO MEGA / ARDUINO MOTOR SHIELD: V-1.2.1+ / Dec  8 2026 17:00:00>";
-    case DccEx30:
-        return "<p0><iDCC-EX V-3.0.0 / MEGA / STANDARD_MOTOR_SHIELD G-test>";
-    case DccEx40:
-        return "<p0>\n<iDCC-EX V-4.0.0 / MEGA / STANDARD_MOTOR_SHIELD G-test>\n";
-    case DccEx5:
-        break;
-    }
-    return "<p0>\n<iDCC-EX V-5.0.0 / MEGA / STANDARD_MOTOR_SHIELD G-test>\n";
+    const char *const greetings[] = {
+        "<iDCC++ BASE STATION FOR ARDUINO MEGA / ARDUINO MOTOR SHIELD: V-1.2.1+ / Dec  8 2026 17:00:00>",
+        "<p0><iDCC-EX V-3.0.0 / MEGA / STANDARD_MOTOR_SHIELD G-test>",
+        "<p0>\n<iDCC-EX V-4.0.0 / MEGA / STANDARD_MOTOR_SHIELD G-test>\n",
+        "<p0>\n<iDCC-EX V-5.0.0 / MEGA / STANDARD_MOTOR_SHIELD G-test>\n"};
+    return greetings[firmware];
 }
 
 QByteArray DccExTestStation::lineEnd() const
@@ -288,14 +283,6 @@ void DccExTestStation::handle(const QByteArray &line)
     const QList<QByteArray> words = line.mid(1, line.size() - 2).simplified().split(' ');
     if (words == QList<QByteArray>{"s"}) {
         send(greeting());
-        return;
-    }
-    if (words == QList<QByteArray>{"R", words.value(1)}) {
-        // The one-argument read of 4.1.1 and later.
-        if (firmware == DccEx5)
-            reply("<v " + words[1] + ' ' + QByteArray::number(value(words[1].toInt())) + ">\n");
-        else if (firmware != BaseStation)
-            reply("<X>" + lineEnd());
         return;
     }
     const bool write = words.value(0) == "W" && words.size() == 5;

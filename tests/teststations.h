@@ -89,9 +89,8 @@ class DccExTestStation : public TestStation
     Q_OBJECT
 
 public:
-    // The firmware whose reply forms are spoken: BaseStation and 3.0 end no
-    // reply with a line end; <R cv> is ignored by BaseStation, refused by 3.0
-    // and 4.0; -2 comes from 3.1, -3 from 5.0.
+    // The firmware whose greeting and reply forms are spoken: BaseStation and
+    // 3.0 end no reply with a line end; -2 comes from 3.1, -3 from 5.0.
     enum Firmware { BaseStation, DccEx30, DccEx40, DccEx5 };
     Firmware firmware = DccEx5;
 

@@ -127,12 +127,22 @@ bool DecoderTransfer::chooseStation()
     const int result = dialog.exec();
     if (stage == Checking)
         session->cancel();
-    if (result != QDialog::Accepted)
-        return false;
-    station = dialog.settings();
-    QSettings store(settingsOrganization, QCoreApplication::applicationName());
-    station->save(store);
-    return true;
+    if (result == QDialog::Accepted) {
+        station = dialog.settings();
+        QSettings store(settingsOrganization, QCoreApplication::applicationName());
+        station->save(store);
+    }
+    // A changed connection, or a check of one not kept, leaves no link open.
+    keepOnlyLinkTo(*station);
+    return result == QDialog::Accepted;
+}
+
+void DecoderTransfer::keepOnlyLinkTo(const StationSettings &settings)
+{
+    if (session && !session->station().reachesSameAs(settings)) {
+        delete session;
+        session = nullptr;
+    }
 }
 
 // The link a check opens stays open for the reads and writes that follow.
@@ -182,11 +192,7 @@ bool DecoderTransfer::readyFor(const QString &what)
 StationSession *DecoderTransfer::start(Stage next, const StationSettings &settings)
 {
     stage = next;
-    if (session && !session->station().reachesSameAs(settings)) {
-        // The connection has changed: the old link closes.
-        delete session;
-        session = nullptr;
-    }
+    keepOnlyLinkTo(settings);
     if (!session) {
         session = new StationSession(settings, this);
         connect(session, &StationSession::progress, this, &DecoderTransfer::progress);

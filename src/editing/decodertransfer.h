@@ -45,6 +45,7 @@ private:
     bool chooseStation();
     void check(StationDialog *dialog);
     void disconnectStation();
+    void keepOnlyLinkTo(const StationSettings &settings);
     // The station is set and the user knows what a transfer does: asked once a run.
     bool readyFor(const QString &what);
     bool canStart() const;

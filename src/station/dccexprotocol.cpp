@@ -36,7 +36,8 @@ bool callbackReply(const QList<QByteArray> &parts, StationReply &reply)
 {
     int callbackNumber = 0;
     int callbackSub = 0;
-    if (!number(parts[0].trimmed(), callbackNumber) || !number(parts[1], callbackSub)) {
+    if (!number(parts[0].trimmed(), callbackNumber) || !number(parts[1], callbackSub) || callbackNumber < 0
+        || callbackSub < 0 || callbackNumber > DccEx::largestCallback || callbackSub > DccEx::largestCallback) {
         reply = {StationReply::Broken, -1, -1};
         return true;
     }
