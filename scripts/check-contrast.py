@@ -224,7 +224,7 @@ def box_rect(image, grid):
             max(x for x, _ in points) - left, max(y for _, y in points) - top)
 
 
-def measure_dialog(tag, scale):
+def measure_dialog(window, tag, scale):
     """The station dialog, opened from the grid's context menu: its check box's
     own box and its focus ring against the dialog, each at 3:1."""
     key("Menu", "Up", "Return", pause=0.6)
@@ -243,6 +243,9 @@ def measure_dialog(tag, scale):
     key("Tab")
     after = shot(dialog, f"{tag}-dialog-button")
     key("Escape")
+    # Without a window manager the window takes the keys back only when told.
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+    time.sleep(0.5)
     ys, xs = numpy.nonzero(changed(focused, before) & changed(focused, after))
     if not ys.size:
         report("station dialog: check box ring", 1, 3)
@@ -384,7 +387,7 @@ def main():
         key("F2")
         editor = shot(window, f"{tag}-editor")
         key("Escape")
-        measure_dialog(tag, scale)
+        measure_dialog(window, tag, scale)
         values = sample_values(sample_dir)
         measure_boxes("boxes", chosen, grid, values, scale)
         choice = measure_choice("the choice, first frame", first, entered, grid, scale)
