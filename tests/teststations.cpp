@@ -118,12 +118,6 @@ void Z21TestStation::answerCv(int cv, int written, bool write)
     case StationFault::Ignored:
         answer = cvResult(cv, written);
         break;
-    case StationFault::Silent:
-    case StationFault::Pulled:
-    case StationFault::NoCurrentSense:
-    case StationFault::NoProgrammingTrack:
-    case StationFault::Chatter:
-        return;
     case StationFault::ReplyLost:
         if (write)
             decoder[cv - 33] = written;
@@ -149,6 +143,8 @@ void Z21TestStation::answerCv(int cv, int written, bool write)
     case StationFault::Broken:
         answer = xbus(QByteArray("\x64\x14", 2).append(char(0)).append(char(cv - 1)).append(char(value(cv))), true);
         break;
+    default: // silent, pulled, or DCC-EX's own
+        return;
     }
     // Programming mode on its own, track power off in the reply's datagram.
     if (broadcasts && (broadcastFlags & 1)) {
@@ -294,9 +290,10 @@ void DccExTestStation::handle(const QByteArray &line)
     const QByteArray form = "<r" + words[words.size() - 2] + '|' + words.last() + '|';
     const QByteArray end = '>' + lineEnd();
     switch (faultFor(cv, write)) {
-    case StationFault::None:
-    case StationFault::ReplyLost:
-    case StationFault::PowerOn:
+    case StationFault::Chatter:
+        send("Loco 3 leaves the yard\n");
+        [[fallthrough]];
+    default: // no fault, or the Z21's own
         if (write)
             decoder[cv - 33] = words[2].toInt();
         reply(form + QByteArray::number(cv) + ' ' + QByteArray::number(value(cv)) + end);
@@ -324,10 +321,6 @@ void DccExTestStation::handle(const QByteArray &line)
         break;
     case StationFault::OtherCv:
         reply(form + QByteArray::number(cv + 1) + ' ' + QByteArray::number(value(cv + 1)) + end);
-        break;
-    case StationFault::Chatter:
-        send("Loco 3 leaves the yard\n");
-        reply(form + QByteArray::number(cv) + ' ' + QByteArray::number(value(cv)) + end);
         break;
     case StationFault::Broken:
         reply("<r" + words[words.size() - 2] + '|' + words.last() + "|CV " + QByteArray::number(cv) + " unreadable>\n");
