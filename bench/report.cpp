@@ -87,6 +87,8 @@ void printWindowTable(const WindowTimes &times)
     printWindowRow("pasting a 10 MB table", times.pastingTable, "< 100 ms", times.pastingTable.time < 100e6);
     printWindowRow("pasting a 10 MB JMRI roster entry", times.pastingRoster, "< 500 ms",
                    times.pastingRoster.time < 500e6);
+    printWindowRow("longest wait during a slow station's read", times.stationStall, "< 16 ms (a frame)",
+                   times.stationStall.time < 16e6);
 }
 
 void printLoadingTable(const std::vector<LoadingRun> &runs)

@@ -3,6 +3,8 @@
 #include "console.h"
 #include "floorwidgets.h"
 #include "mainwindow.h"
+#include "stationsession.h"
+#include "teststations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,8 +12,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTableWidget>
+#include <QTimer>
+
+#include <functional>
 
 namespace fmbench {
 namespace {
@@ -189,6 +195,43 @@ void measurePasting(WindowTimes &times)
     times.pastingRoster.floor = scanFloor(roster, QLatin1Char('\n'));
 }
 
+// The longest the event loop was kept from a 1 ms timer while `running` holds.
+double longestStall(const std::function<bool()> &running)
+{
+    QTimer tick;
+    tick.setInterval(1);
+    Clock::time_point last = Clock::now();
+    double longest = 0;
+    QObject::connect(&tick, &QTimer::timeout, [&last, &longest] {
+        const Clock::time_point now = Clock::now();
+        longest = std::max(longest, std::chrono::duration<double, std::nano>(now - last).count());
+        last = now;
+    });
+    tick.start();
+    while (running())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return longest;
+}
+
+// A read from a DCC-EX station answering each request after 50 ms: opening,
+// greeting and every request wait in the event loop, never in the window.
+TimeAndFloor measureStationRead()
+{
+    DccExTestStation station;
+    station.delayMs = 50;
+    StationSession session({StationSettings::DccExNetwork, QStringLiteral("127.0.0.1"), station.listenTcp(), QString()});
+    QElapsedTimer reading;
+    reading.start();
+    session.readMapping();
+    const double time = longestStall([&session] { return session.isBusy(); });
+    if (station.reads != CvCount)
+        fail("the read from the slow station did not read every CV");
+    const qint64 took = reading.elapsed();
+    reading.restart();
+    const double floor = longestStall([&reading, took] { return reading.elapsed() < took; });
+    return {time, floor};
+}
+
 } // namespace
 
 WindowTimes measureWindow(const QString &listDirectory)
@@ -201,6 +244,8 @@ WindowTimes measureWindow(const QString &listDirectory)
     measureEditing(times);
     progress("pasting 14 values and 10 MB texts");
     measurePasting(times);
+    progress("reading 14 CVs from a station answering after 50 ms each");
+    times.stationStall = measureStationRead();
     return times;
 }
 

@@ -1,5 +1,6 @@
 // The window as the user meets it: starting up, choosing a decoder type,
-// ticking a box, typing a value, pasting values -- each timed next to its floor.
+// ticking a box, typing a value, pasting values -- each timed next to its floor
+// -- and the longest the window waits while reading a slow command station.
 #pragma once
 
 #include "timing.h"
@@ -19,6 +20,9 @@ struct WindowTimes
     TimeAndFloor pastingLines;
     TimeAndFloor pastingTable;
     TimeAndFloor pastingRoster;
+    // The longest gap between a 1 ms timer's ticks during the read; floor:
+    // the same while idle.
+    TimeAndFloor stationStall;
 };
 
 // Times the window on the decoder list in `listDirectory`, which becomes

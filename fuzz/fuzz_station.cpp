@@ -22,13 +22,19 @@ void require(bool condition)
 void checkReplies(const QVector<StationReply> &replies)
 {
     for (const StationReply &reply : replies) {
-        require(reply.kind >= StationReply::Ready && reply.kind <= StationReply::Broken);
+        require(reply.kind >= StationReply::Ready && reply.kind <= StationReply::Text);
         if (reply.kind == StationReply::Value) {
             require(reply.value >= 0 && reply.value <= 255);
             require(reply.cv >= 1 && reply.cv <= 65536);
+        } else if (reply.kind == StationReply::Ready) {
+            require(reply.value >= -1 && reply.value <= 255); // a Z21's status byte
         } else {
-            require(reply.value == -1);
+            const int failure = reply.kind == StationReply::NoCurrentSense       ? -2
+                : reply.kind == StationReply::NoProgrammingTrack ? -3
+                                                                 : -1;
+            require(reply.value == failure);
         }
+        require((reply.callbackNumber < 0) == (reply.callbackSub < 0));
     }
 }
 

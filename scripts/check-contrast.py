@@ -4,7 +4,7 @@
 Run by scripts/check-contrast inside a virtual X server, once per palette and
 scale: starts the program on sample/decoders.ini, picks the fourth sample type
 (two locked columns), moves the focus with the keyboard and photographs each
-step. Prints the WCAG contrast of every box's edge and tick, the locked boxes'
+step, then the station dialog with the focus on its check box. Prints the WCAG contrast of every box's edge and tick, the locked boxes'
 mark, every focus indicator (with its thickness and how much of a full ring it
 covers) and the texts, each against its bar; exits 1 when any is below.
 
@@ -224,6 +224,41 @@ def box_rect(image, grid):
             max(x for x, _ in points) - left, max(y for _, y in points) - top)
 
 
+def measure_dialog(window, tag, scale):
+    """The station dialog, opened from the grid's context menu: its check box's
+    own box and its focus ring against the dialog, each at 3:1."""
+    key("Menu", "Up", "Return", pause=0.6)
+    found = subprocess.run(["timeout", "10", "xdotool", "search", "--sync", "--onlyvisible", "--name",
+                            "^(Zentrale|Command station)$"], capture_output=True, text=True).stdout.split()
+    if not found:
+        report("station dialog: opened", 0, 1)
+        return
+    dialog = found[0]
+    # Kind, address, port, check box, check button: the box's ring is what
+    # changes both from the port's focus and to the button's.
+    key("Tab", "Tab")
+    before = shot(dialog, f"{tag}-dialog-port")
+    key("Tab")
+    focused = shot(dialog, f"{tag}-dialog-box")
+    key("Tab")
+    after = shot(dialog, f"{tag}-dialog-button")
+    key("Escape")
+    # Without a window manager the window takes the keys back only when told.
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+    time.sleep(0.5)
+    ys, xs = numpy.nonzero(changed(focused, before) & changed(focused, after))
+    if not ys.size:
+        report("station dialog: check box ring", 1, 3)
+        return
+    bbox = int(xs.min()), int(ys.min()), int(xs.max()), int(ys.max())
+    outside = round(3 * scale)
+    window = mode(focused, (bbox[0] - outside, bbox[1], bbox[0], bbox[3]))
+    ring_figures("station dialog: check box", focused, bbox, lambda p: window, scale)
+    inset = round(3 * scale)
+    indicator = (bbox[0] + inset, bbox[1] + inset, bbox[0] + inset + round(14 * scale), bbox[3] - inset)
+    report("station dialog: check box's box", strongest(before, indicator, window), 3)
+
+
 def check_window_colour(what, found, expected):
     """The palette the desktop asked for is the one the window shows."""
     if expected and found != expected:
@@ -352,6 +387,7 @@ def main():
         key("F2")
         editor = shot(window, f"{tag}-editor")
         key("Escape")
+        measure_dialog(window, tag, scale)
         values = sample_values(sample_dir)
         measure_boxes("boxes", chosen, grid, values, scale)
         choice = measure_choice("the choice, first frame", first, entered, grid, scale)

@@ -10,6 +10,7 @@
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/inotify.h>
 #include <unistd.h>
 #endif
 
@@ -117,9 +118,13 @@ void Z21TestStation::answerCv(int cv, int written, bool write)
     case StationFault::Ignored:
         answer = cvResult(cv, written);
         break;
-    case StationFault::Silent:
-    case StationFault::Pulled:
+    case StationFault::ReplyLost:
+        if (write)
+            decoder[cv - 33] = written;
         return;
+    case StationFault::PowerOn:
+        answer = xbus(QByteArray("\x61\x01", 2));
+        break;
     case StationFault::NoDecoder:
         answer = xbus(QByteArray("\x61\x13", 2));
         break;
@@ -138,6 +143,8 @@ void Z21TestStation::answerCv(int cv, int written, bool write)
     case StationFault::Broken:
         answer = xbus(QByteArray("\x64\x14", 2).append(char(0)).append(char(cv - 1)).append(char(value(cv))), true);
         break;
+    default: // silent, pulled, or DCC-EX's own
+        return;
     }
     // Programming mode on its own, track power off in the reply's datagram.
     if (broadcasts && (broadcastFlags & 1)) {
@@ -163,12 +170,13 @@ quint16 DccExTestStation::listenTcp()
     server->listen(QHostAddress::LocalHost, 0);
     connect(server, &QTcpServer::newConnection, this, [this] {
         client = server->nextPendingConnection();
+        ++opens;
         connect(client, &QTcpSocket::readyRead, this, [this] { readBytes(client->readAll()); });
     });
     return server->serverPort();
 }
 
-QString DccExTestStation::openPty(int bootMs)
+QString DccExTestStation::openPty(int startUpMs)
 {
 #ifdef Q_OS_LINUX
     char name[256] = {};
@@ -186,10 +194,26 @@ QString DccExTestStation::openPty(int bootMs)
         else
             notifier->setEnabled(false);
     });
-    booting = bootMs;
+    // An open and its close alternate, so that inotify never merges two opens into one event.
+    watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    inotify_add_watch(watch, name, IN_OPEN | IN_CLOSE);
+    openWatch = new QSocketNotifier(watch, QSocketNotifier::Read, this);
+    connect(openWatch, &QSocketNotifier::activated, this, [this] {
+        alignas(inotify_event) char buffer[4096];
+        const ssize_t count = ::read(watch, buffer, sizeof buffer);
+        for (ssize_t at = 0; at < count;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+            if (event->mask & IN_OPEN) {
+                ++opens;
+                boot();
+            }
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    });
+    bootMs = startUpMs;
     return QString::fromLocal8Bit(name);
 #else
-    Q_UNUSED(bootMs)
+    Q_UNUSED(startUpMs)
     return QString();
 #endif
 }
@@ -201,10 +225,39 @@ void DccExTestStation::pullPty()
         return;
     delete notifier;
     notifier = nullptr;
+    delete openWatch;
+    openWatch = nullptr;
+    ::close(watch);
     ::close(master);
     ::close(slave);
     master = -1;
 #endif
+}
+
+// The board restarts as its port opens: until its start-up text and
+// greeting, what it receives is lost.
+void DccExTestStation::boot()
+{
+    booting = true;
+    QTimer::singleShot(bootMs, this, [this] {
+        booting = false;
+        send("DCC-EX starting" + lineEnd() + "<* License GPLv3 *>" + lineEnd() + greeting());
+    });
+}
+
+QByteArray DccExTestStation::greeting() const
+{
+    const char *const greetings[] = {
+        "<iDCC++ BASE STATION FOR ARDUINO MEGA / ARDUINO MOTOR SHIELD: V-1.2.1+ / Dec  8 2026 17:00:00>",
+        "<p0><iDCC-EX V-3.0.0 / MEGA / STANDARD_MOTOR_SHIELD G-test>",
+        "<p0>\n<iDCC-EX V-4.0.0 / MEGA / STANDARD_MOTOR_SHIELD G-test>\n",
+        "<p0>\n<iDCC-EX V-5.0.0 / MEGA / STANDARD_MOTOR_SHIELD G-test>\n"};
+    return greetings[firmware];
+}
+
+QByteArray DccExTestStation::lineEnd() const
+{
+    return firmware == BaseStation || firmware == DccEx30 ? QByteArray() : QByteArray("\n");
 }
 
 void DccExTestStation::readBytes(const QByteArray &bytes)
@@ -221,54 +274,56 @@ void DccExTestStation::readBytes(const QByteArray &bytes)
 
 void DccExTestStation::handle(const QByteArray &line)
 {
-    if (booting >= 0) {
-        // The board restarts as the port opens: this line is lost.
-        QTimer::singleShot(booting, this, [this] {
-            booting = -1;
-            send("<* DCC-EX starting *>\n<iDCC-EX V-5.0.0 / MEGA / STANDARD_MOTOR_SHIELD G-test>\n");
-        });
-        booting = -2;
-        return;
-    }
-    if (booting == -2 || !line.startsWith('<') || !line.endsWith('>'))
+    if (booting || !line.startsWith('<') || !line.endsWith('>'))
         return;
     const QList<QByteArray> words = line.mid(1, line.size() - 2).simplified().split(' ');
     if (words == QList<QByteArray>{"s"}) {
-        send("<p0>\n<iDCC-EX V-5.0.0 / MEGA / STANDARD_MOTOR_SHIELD G-test>\n");
+        send(greeting());
         return;
     }
-    const bool write = words.value(0) == "W" && words.size() == 3;
-    if (!write && !(words.value(0) == "R" && words.size() == 2))
+    const bool write = words.value(0) == "W" && words.size() == 5;
+    if (!write && !(words.value(0) == "R" && words.size() == 4))
         return;
     const int cv = words[1].toInt();
     write ? ++writes : ++reads;
-    const QByteArray form = write ? "<r " : "<v ";
+    // <r number|sub|cv value>, as every release answers the callback forms.
+    const QByteArray form = "<r" + words[words.size() - 2] + '|' + words.last() + '|';
+    const QByteArray end = '>' + lineEnd();
     switch (faultFor(cv, write)) {
-    case StationFault::None:
+    case StationFault::Chatter:
+        send("Loco 3 leaves the yard\n");
+        [[fallthrough]];
+    default: // no fault, or the Z21's own
         if (write)
             decoder[cv - 33] = words[2].toInt();
-        reply(form + QByteArray::number(cv) + ' ' + QByteArray::number(value(cv)) + ">\n");
+        reply(form + QByteArray::number(cv) + ' ' + QByteArray::number(value(cv)) + end);
         break;
     case StationFault::Ignored:
-        reply(form + QByteArray::number(cv) + ' ' + words[2] + ">\n");
+        reply(form + QByteArray::number(cv) + ' ' + words[2] + end);
         break;
     case StationFault::Silent:
         break;
     case StationFault::NoDecoder:
-        reply(form + QByteArray::number(cv) + " -1>\n");
+        reply(form + QByteArray::number(cv) + " -1" + end);
+        break;
+    case StationFault::NoCurrentSense:
+        reply(form + QByteArray::number(cv) + (firmware >= DccEx40 ? " -2" : " -1") + end);
+        break;
+    case StationFault::NoProgrammingTrack:
+        reply(form + QByteArray::number(cv) + (firmware == DccEx5 ? " -3" : " -1") + end);
         break;
     case StationFault::ShortCircuit:
-        reply("<* TRACK B ALERT FAULT *>\n" + form + QByteArray::number(cv) + " -1>\n");
+        reply("<* TRACK B ALERT FAULT *>" + lineEnd() + form + QByteArray::number(cv) + " -1" + end);
         break;
     case StationFault::Stopped:
     case StationFault::Refused:
-        reply("<X>\n");
+        reply("<X>" + lineEnd());
         break;
     case StationFault::OtherCv:
-        reply(form + QByteArray::number(cv + 1) + ' ' + QByteArray::number(value(cv + 1)) + ">\n");
+        reply(form + QByteArray::number(cv + 1) + ' ' + QByteArray::number(value(cv + 1)) + end);
         break;
     case StationFault::Broken:
-        reply("Error: CV " + QByteArray::number(cv) + " unreadable\n");
+        reply("<r" + words[words.size() - 2] + '|' + words.last() + "|CV " + QByteArray::number(cv) + " unreadable>\n");
         break;
     case StationFault::Pulled:
         if (client)
@@ -281,7 +336,7 @@ void DccExTestStation::handle(const QByteArray &line)
 void DccExTestStation::reply(const QByteArray &text)
 {
     if (broadcasts)
-        send("<p1>\n<l 3 0 128 0>\n");
+        send("<p1>" + lineEnd() + "<l 3 0 128 0>" + lineEnd());
     QTimer::singleShot(delayMs, this, [this, text] { send(text); });
 }
 

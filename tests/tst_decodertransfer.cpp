@@ -120,9 +120,10 @@ void DecoderTransferTest::init()
 
 void DecoderTransferTest::start(Run &run, const QString &kind)
 {
-    if (kind == QLatin1String("z21")) {
+    if (kind.startsWith(QLatin1String("z21"))) {
         auto z21 = std::make_unique<Z21TestStation>();
-        setStation({StationSettings::Z21Network, QStringLiteral("127.0.0.1"), z21->port(), QString()});
+        setStation({StationSettings::Z21Network, QStringLiteral("127.0.0.1"), z21->port(), QString(),
+                    kind == QLatin1String("z21, power back on")});
         run.station = std::move(z21);
     } else {
         auto dccEx = std::make_unique<DccExTestStation>();
@@ -169,15 +170,21 @@ void addKinds()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("stationState");
+    QTest::addColumn<QString>("afterwards");
     QTest::newRow("Z21 over UDP")
         << "z21"
         << " Die Z21 bleibt im Programmiermodus: das Hauptgleis bleibt ohne Spannung, bis Sie die Gleisspannung an "
-           "der Zentrale oder am Handregler wieder einschalten.";
-    QTest::newRow("DCC-EX over TCP") << "tcp" << "";
+           "der Zentrale oder am Handregler wieder einschalten."
+        << " Danach bleibt die Gleisspannung aus, bis Sie sie wieder einschalten.";
+    QTest::newRow("Z21 over UDP, track power back on afterwards")
+        << "z21, power back on" << " Die Gleisspannung ist wieder eingeschaltet."
+        << " Danach wird die Gleisspannung wieder eingeschaltet; Züge fahren dann mit ihrer letzten Geschwindigkeit "
+           "weiter.";
+    QTest::newRow("DCC-EX over TCP") << "tcp" << "" << "";
 }
 
 const QString warning = "Die Zentrale schaltet dazu auf ihr Programmiergleis. Bei vielen Zentralen, auch bei der Z21, "
-                        "hält das jeden Zug auf der Anlage an. ";
+                        "hält das jeden Zug auf der Anlage an.";
 
 } // namespace
 
@@ -191,12 +198,13 @@ void DecoderTransferTest::readShowsTheDecodersValuesAsOneStep()
 {
     QFETCH(QString, kind);
     QFETCH(QString, stationState);
+    QFETCH(QString, afterwards);
     Run run;
     start(run, kind);
     Answers answers({Qt::Key_Return});
     QTest::keyClick(run.fixture->table(), Qt::Key_R, Qt::ControlModifier);
     QVERIFY(waitForEnd(run));
-    QCOMPARE(answers.asked, QStringList{warning + "Jeder Decoder auf dem Programmiergleis wird gelesen."});
+    QCOMPARE(answers.asked, QStringList{warning + afterwards + " Jeder Decoder auf dem Programmiergleis wird gelesen."});
     QCOMPARE(valuesOnShow(*run.fixture), QStringLiteral("1 2 4 8 4 12 16 4 8 16 4 8 16 32"));
     QCOMPARE(run.fixture->tickedRows(2), (QList<int>{2}));
     QCOMPARE(run.messages.first(), QStringLiteral("Verbindung zur Zentrale wird aufgebaut …"));
@@ -239,6 +247,13 @@ void DecoderTransferTest::writeLeavesTheChangedBoxInTheDecoder()
     QCOMPARE(run.messages.at(run.messages.size() - 2), QStringLiteral("CV35 geschrieben und geprüft, 1 von 1"));
     QCOMPARE(run.messages.last(), "Geschrieben und geprüft: CV35." + stationState);
     QCOMPARE(valuesOnShow(*run.fixture), QStringLiteral("1 2 300 8 4 12 16 4 8 16 4 8 16 32"));
+    // One log-on a read and one a write, its fresh read included; DCC-EX's one connection serves both.
+    if (auto *z21 = qobject_cast<Z21TestStation *>(run.station.get())) {
+        QCOMPARE(z21->logoffs, 2);
+        QCOMPARE(z21->powerOns, stationState.contains(QLatin1String("wieder eingeschaltet.")) ? 2 : 0);
+    } else {
+        QCOMPARE(run.station->opens, 1);
+    }
 }
 
 void DecoderTransferTest::faultDuringWriteStopsIt_data()
@@ -284,6 +299,12 @@ void DecoderTransferTest::nothingDifferentWritesNothing()
     QCOMPARE(answers.asked.size(), 1);
     QCOMPARE(run.station->writes, 0);
     QCOMPARE(run.messages.last(), QStringLiteral("Nichts geschrieben: keine CV weicht ab. CV33 bis CV46 gelesen."));
+    QCOMPARE(run.station->opens, 1);
+    trigger(run, "disconnectStationAction");
+    QCOMPARE(run.messages.last(), QStringLiteral("Die Verbindung zur Zentrale ist getrennt."));
+    trigger(run, "readDecoderAction");
+    QVERIFY(waitForEnd(run));
+    QCOMPARE(run.station->opens, 2);
 }
 
 void DecoderTransferTest::refusedReadSendsNothing_data()
@@ -298,7 +319,8 @@ void DecoderTransferTest::refusedReadSendsNothing_data()
     QTest::newRow("no station, dialog cancelled") << false << 1 << int(Qt::Key_Escape) << "StationDialog"
                                                   << "Nichts gelesen.";
     QTest::newRow("question declined") << true << 1 << int(Qt::Key_Escape)
-                                       << warning + "Jeder Decoder auf dem Programmiergleis wird gelesen."
+                                       << warning + " Danach bleibt die Gleisspannung aus, bis Sie sie wieder "
+                                                    "einschalten. Jeder Decoder auf dem Programmiergleis wird gelesen."
                                        << "Nichts gelesen.";
 }
 

@@ -33,14 +33,17 @@ namespace {
 
 QString describe(const QVector<StationReply> &replies)
 {
-    static const char *const names[] = {"ready", "value", "no decoder", "short circuit", "stopped", "refused", "broken"};
+    static const char *const names[] = {"ready", "value", "no decoder", "short circuit", "stopped", "refused",
+                                        "broken", "power on", "no current sense", "no programming track", "text"};
     QStringList text;
     for (const StationReply &reply : replies) {
         QString one = QLatin1String(names[reply.kind]);
         if (reply.cv >= 0)
             one += QStringLiteral(" CV%1").arg(reply.cv);
-        if (reply.kind == StationReply::Value)
+        if (reply.kind == StationReply::Value || (reply.kind == StationReply::Ready && reply.value >= 0))
             one += QStringLiteral(" = %1").arg(reply.value);
+        if (reply.callbackNumber >= 0)
+            one += QStringLiteral(" (%1|%2)").arg(reply.callbackNumber).arg(reply.callbackSub);
         text << one;
     }
     return text.join(QStringLiteral("; "));
@@ -59,6 +62,7 @@ void StationProtocolTest::z21Requests_data()
     QTest::newRow("broadcast flags 1") << Z21::setBroadcastFlags() << QByteArray::fromHex("0800500001000000");
     QTest::newRow("status") << Z21::getStatus() << QByteArray::fromHex("07004000212405");
     QTest::newRow("log off") << Z21::logoff() << QByteArray::fromHex("04003000");
+    QTest::newRow("track power on") << Z21::trackPowerOn() << QByteArray::fromHex("07004000218" "1a0");
 }
 
 void StationProtocolTest::z21Requests()
@@ -79,16 +83,18 @@ void StationProtocolTest::z21Replies_data()
     QTest::newRow("track short circuit") << QByteArray::fromHex("07004000610869") << "short circuit";
     QTest::newRow("emergency stop") << QByteArray::fromHex("07004000810081") << "stopped";
     QTest::newRow("unknown command") << QByteArray::fromHex("070040006182e3") << "refused";
-    QTest::newRow("status: all well") << QByteArray::fromHex("080040006222" "0040") << "ready";
-    QTest::newRow("status: programming mode") << QByteArray::fromHex("080040006222" "2060") << "ready";
-    QTest::newRow("status: emergency stop") << QByteArray::fromHex("080040006222" "0141") << "stopped";
-    QTest::newRow("status: short circuit") << QByteArray::fromHex("080040006222" "0444") << "short circuit";
+    QTest::newRow("status: all well") << QByteArray::fromHex("080040006222" "0040") << "ready = 0";
+    QTest::newRow("status: programming mode") << QByteArray::fromHex("080040006222" "2060") << "ready = 32";
+    QTest::newRow("status: emergency stop") << QByteArray::fromHex("080040006222" "0141") << "ready = 1";
+    QTest::newRow("status: short circuit") << QByteArray::fromHex("080040006222" "0444") << "ready = 4";
+    QTest::newRow("track power on") << QByteArray::fromHex("07004000610160") << "power on";
     QTest::newRow("programming mode broadcast is passed over") << QByteArray::fromHex("07004000610263") << "";
     QTest::newRow("track power off is passed over") << QByteArray::fromHex("07004000610061") << "";
     QTest::newRow("serial number is passed over") << QByteArray::fromHex("0800100034120000") << "";
     QTest::newRow("broadcast and result in one datagram")
         << QByteArray::fromHex("07004000610061" "0a004000641400252c79") << "value CV38 = 44";
-    QTest::newRow("wrong checksum") << QByteArray::fromHex("0a004000641400252c78") << "broken";
+    QTest::newRow("wrong checksum is passed over, the next record read")
+        << QByteArray::fromHex("0a004000641400252c78" "07004000611372") << "no decoder";
     QTest::newRow("length beyond the datagram") << QByteArray::fromHex("0b004000641400252c79") << "broken";
     QTest::newRow("length below the header") << QByteArray::fromHex("0200") << "broken";
     QTest::newRow("three bytes") << QByteArray::fromHex("070040") << "broken";
@@ -108,8 +114,8 @@ void StationProtocolTest::dccExRequests_data()
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<QByteArray>("line");
     QTest::newRow("status") << DccEx::status() << QByteArray("<s>\n");
-    QTest::newRow("read CV38") << DccEx::cvRead(38) << QByteArray("<R 38>\n");
-    QTest::newRow("write 44 to CV38") << DccEx::cvWrite(38, 44) << QByteArray("<W 38 44>\n");
+    QTest::newRow("read CV38") << DccEx::cvRead(38, 1, 2) << QByteArray("<R 38 1 2>\n");
+    QTest::newRow("write 44 to CV38") << DccEx::cvWrite(38, 44, 32766, 32767) << QByteArray("<W 38 44 32766 32767>\n");
 }
 
 void StationProtocolTest::dccExRequests()
@@ -125,23 +131,26 @@ void StationProtocolTest::dccExLines_data()
     QTest::addColumn<QString>("replies");
     QTest::newRow("read as today's stations answer") << QByteArray("<v 38 44>") << "value CV38 = 44";
     QTest::newRow("read as documented") << QByteArray("<r 38 44>") << "value CV38 = 44";
-    QTest::newRow("read with callback numbers") << QByteArray("<r1|2|38 44>") << "value CV38 = 44";
+    QTest::newRow("read with callback numbers") << QByteArray("<r1|2|38 44>") << "value CV38 = 44 (1|2)";
+    QTest::newRow("no current sensing") << QByteArray("<r1|2|38 -2>") << "no current sense CV38 (1|2)";
+    QTest::newRow("no programming track") << QByteArray("<r1|2|38 -3>") << "no programming track CV38 (1|2)";
     QTest::newRow("write acknowledged") << QByteArray("<r 38 0>") << "value CV38 = 0";
     QTest::newRow("read failed") << QByteArray("<v 38 -1>") << "no decoder CV38";
     QTest::newRow("write failed") << QByteArray("<r 38 -1>") << "no decoder CV38";
-    QTest::newRow("callback read failed") << QByteArray("<r1|2|38 -1>") << "no decoder CV38";
+    QTest::newRow("callback read failed") << QByteArray("<r1|2|38 -1>") << "no decoder CV38 (1|2)";
     QTest::newRow("refused") << QByteArray("<X>") << "refused";
     QTest::newRow("status") << QByteArray("<iDCC-EX V-5.0.0 / MEGA / STANDARD_MOTOR_SHIELD G-abc>") << "ready";
+    QTest::newRow("BaseStation's status") << QByteArray("<iDCC++ BASE STATION FOR ARDUINO MEGA: V-1.2.1+>") << "ready";
     QTest::newRow("power broadcast is passed over") << QByteArray("<p1>") << "";
-    QTest::newRow("diagnostic is passed over") << QByteArray("<* TRACK B ALERT FAULT *>") << "";
+    QTest::newRow("diagnostic") << QByteArray("<* TRACK B ALERT FAULT *>") << "text";
     QTest::newRow("loco broadcast is passed over") << QByteArray("<l 3 0 128 0>") << "";
     QTest::newRow("blank line is passed over") << QByteArray(" \r") << "";
     QTest::newRow("carriage return kept") << QByteArray("<v 38 44>\r") << "value CV38 = 44";
-    QTest::newRow("text outside brackets") << QByteArray("Error: unknown") << "broken";
+    QTest::newRow("text outside brackets") << QByteArray("Error: unknown") << "text";
     QTest::newRow("no closing bracket") << QByteArray("<v 38 44") << "broken";
     QTest::newRow("value missing") << QByteArray("<v 38>") << "broken";
     QTest::newRow("value beyond a byte") << QByteArray("<v 38 256>") << "broken";
-    QTest::newRow("CV not a number") << QByteArray("<r1|2|x 4>") << "broken";
+    QTest::newRow("CV not a number") << QByteArray("<r1|2|x 4>") << "broken (1|2)";
     QTest::newRow("loco address reply") << QByteArray("<r 3>") << "broken";
 }
 
@@ -159,8 +168,11 @@ void StationProtocolTest::dccExLinesArriveInPieces()
     QCOMPARE(describe(reader.feed("<p1>\n<v 3")), QString());
     QCOMPARE(describe(reader.feed("8 44>\r\n<v 39")), QStringLiteral("value CV38 = 44"));
     QCOMPARE(describe(reader.feed(" -1>\n")), QStringLiteral("no decoder CV39"));
-    QCOMPARE(describe(reader.feed(QByteArray(300, '<'))), QStringLiteral("broken"));
+    QCOMPARE(describe(reader.feed('<' + QByteArray(300, 'x'))), QStringLiteral("broken"));
     QCOMPARE(describe(reader.feed("<X>\n")), QStringLiteral("refused"));
+    // BaseStation and 3.0 end no reply with a line end; EXRAIL's text comes at any time.
+    QCOMPARE(describe(reader.feed("<p0><iDCC-EX V-3.0.0 / MEGA>Loco 3 <r1|2|38 44")), QStringLiteral("ready; text"));
+    QCOMPARE(describe(reader.feed("><* a -> b *><r3|4|39 -1>")), QStringLiteral("value CV38 = 44 (1|2); text; no decoder CV39 (3|4)"));
 }
 
 void StationProtocolTest::mappingChangesListOldAndNew_data()

@@ -35,7 +35,11 @@ private slots:
     void readWithoutDecoderFails();
     void writeOfNothingOpensNothing();
     void z21IsKeptAliveWhileBusyOnly();
-    void z21InEmergencyStopIsNotAsked();
+    void z21WriteIsOneLogOnKeptAlive_data();
+    void z21WriteIsOneLogOnKeptAlive();
+    void everyDccExSinceBaseStationIsReadAndWritten_data();
+    void everyDccExSinceBaseStationIsReadAndWritten();
+    void lateReplyNeverAnswersTheNextRequest();
     void nothingIsOpenedWithoutAStation();
     void silentStationIsNoAnswer();
     void closedTcpPortIsUnreachable();
@@ -118,8 +122,10 @@ StationSessionTest::Watched::Watched(const StationSettings &settings)
 {
     StationSession::Limits limits;
     limits.ready = 1500;
+    limits.startUp = 1500;
     limits.greeting = 100;
     limits.reply = 400;
+    limits.resend = 150;
     limits.keepAlive = 40;
     session.setLimits(limits);
 }
@@ -182,22 +188,18 @@ void StationSessionTest::faultDuringWriteStopsIt_data()
 
     const QString z21 = QStringLiteral("z21");
     const QString tcp = QStringLiteral("tcp");
-    QTest::newRow("Z21: no answer") << z21 << int(StationFault::Silent) << true
-                                   << "CV38: Die Zentrale antwortet nicht." << 3;
     QTest::newRow("Z21: no decoder") << z21 << int(StationFault::NoDecoder) << true
                                     << "CV38: Kein Decoder antwortet auf dem Programmiergleis." << 3;
     QTest::newRow("Z21: short circuit") << z21 << int(StationFault::ShortCircuit) << true
                                        << "CV38: Die Zentrale meldet einen Kurzschluss." << 3;
     QTest::newRow("Z21: emergency stop") << z21 << int(StationFault::Stopped) << true
-                                        << "CV38: Die Zentrale ist im Nothalt." << 3;
+                                        << "Die Zentrale ist im Nothalt." << 3;
     QTest::newRow("Z21: unknown command") << z21 << int(StationFault::Refused) << true
                                          << "CV38: Die Zentrale ist beschäftigt oder kennt den Befehl nicht." << 3;
     QTest::newRow("Z21: another CV's value on read-back")
         << z21 << int(StationFault::OtherCv) << false << "Die Zentrale hat für CV39 geantwortet, gefragt war CV38." << 3;
     QTest::newRow("Z21: the decoder keeps its value") << z21 << int(StationFault::Ignored) << true
                                                      << "CV38 hält nach dem Schreiben 8 statt 9." << 3;
-    QTest::newRow("Z21: broken record") << z21 << int(StationFault::Broken) << true
-                                       << "CV38: Die Zentrale hat eine unverständliche Antwort geschickt." << 3;
     QTest::newRow("DCC-EX: no answer") << tcp << int(StationFault::Silent) << true
                                       << "CV38: Die Zentrale antwortet nicht." << 3;
     QTest::newRow("DCC-EX: no decoder") << tcp << int(StationFault::NoDecoder) << true
@@ -254,6 +256,15 @@ void StationSessionTest::faultDuringReadIsTold_data()
     QTest::newRow("Z21: reply for another CV") << "z21" << int(StationFault::OtherCv)
                                               << "Die Zentrale hat für CV39 geantwortet, gefragt war CV38.";
     QTest::newRow("DCC-EX: no answer") << "tcp" << int(StationFault::Silent) << "CV38: Die Zentrale antwortet nicht.";
+    QTest::newRow("DCC-EX: -2") << "tcp" << int(StationFault::NoCurrentSense)
+        << "CV38: Das Programmiergleis kann keinen Strom messen: prüfen Sie seine Verdrahtung und die Strommessung "
+           "der Zentrale.";
+    QTest::newRow("DCC-EX: -3") << "tcp" << int(StationFault::NoProgrammingTrack)
+                                << "CV38: Die Zentrale hat kein Programmiergleis eingerichtet.";
+    QTest::newRow("Z21: track power switched on")
+        << "z21" << int(StationFault::PowerOn)
+        << "Die Gleisspannung wurde eingeschaltet; damit hat die Zentrale das Programmieren beendet. Gelesen waren "
+           "CV33, CV34, CV35, CV36, CV37; nichts wurde übernommen.";
 #if defined(Q_OS_LINUX) && defined(FM_SERIAL_PORT)
     QTest::newRow("DCC-EX over USB: unknown line")
         << "pty" << int(StationFault::Broken) << "CV38: Die Zentrale hat eine unverständliche Antwort geschickt.";
@@ -281,7 +292,7 @@ void StationSessionTest::faultDuringReadIsTold()
     answered[5] = false;
     QCOMPARE(reader.read[0][1].value<QVector<bool>>(), answered);
     QCOMPARE(reader.read[0][0].value<QVector<int>>().at(5), -1);
-    QVERIFY(last(reader.finished).startsWith(QStringLiteral("Gelesen; keine Antwort für CV38, diese bleiben, wie sie waren.")));
+    QVERIFY(last(reader.finished).startsWith(QStringLiteral("Gelesen; keine Antwort für CV38, sie bleibt, wie sie war.")));
 }
 
 void StationSessionTest::cancelFinishesTheCvUnderWay_data()
@@ -374,15 +385,121 @@ void StationSessionTest::z21IsKeptAliveWhileBusyOnly()
     QCOMPARE(z21->logoffs, 1);
 }
 
-void StationSessionTest::z21InEmergencyStopIsNotAsked()
+void StationSessionTest::z21WriteIsOneLogOnKeptAlive_data()
 {
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<bool>("onWrite");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("powerOnAfter");
+    QTest::addColumn<int>("reads");
+    QTest::addColumn<int>("writes");
+    QTest::addColumn<QString>("ending");
+    const QString off = "bis Sie die Gleisspannung an der Zentrale oder am Handregler wieder einschalten.";
+    const QString on = "Die Gleisspannung ist wieder eingeschaltet.";
+    QTest::newRow("read request lost: sent again") << int(StationFault::Silent) << false << 0 << false << 17 << 2 << off;
+    QTest::newRow("read result with a bad checksum") << int(StationFault::Broken) << false << 0 << false << 17 << 2 << off;
+    QTest::newRow("write request lost: written again") << int(StationFault::Silent) << true << 0 << false << 17 << 3 << off;
+    QTest::newRow("write result with a bad checksum") << int(StationFault::Broken) << true << 0 << true << 17 << 3 << on;
+    QTest::newRow("write result lost: the read shows it done") << int(StationFault::ReplyLost) << true << 0 << true << 16 << 2 << on;
+    QTest::newRow("track power on after a failure") << int(StationFault::NoDecoder) << true << 0 << true << 15 << 2 << on;
+    QTest::newRow("never after a short circuit") << int(StationFault::ShortCircuit) << true << 0 << true << 15 << 2 << off;
+    QTest::newRow("emergency stop at the greeting: tried and told")
+        << int(StationFault::None) << false << 0x01 << false << 16 << 2 << "im Nothalt. Die Z21 bleibt im Programmiermodus: das Hauptgleis bleibt ohne Spannung, " + off;
+}
+
+// The write's read and its writes are one log-on, kept alive while the user
+// is asked. A read unanswered is sent once more; a write unanswered is read,
+// and written again only if the decoder kept the old value.
+void StationSessionTest::z21WriteIsOneLogOnKeptAlive()
+{
+    QFETCH(int, fault);
+    QFETCH(bool, onWrite);
+    QFETCH(int, status);
+    QFETCH(bool, powerOnAfter);
+    QFETCH(int, reads);
+    QFETCH(int, writes);
+    QFETCH(QString, ending);
     Run run = makeStation(QStringLiteral("z21"));
-    static_cast<Z21TestStation *>(run.station.get())->status = 0x01;
+    auto *z21 = static_cast<Z21TestStation *>(run.station.get());
+    run.station->fault = {StationFault::Kind(fault), onWrite ? 38 : 33, onWrite};
+    run.settings.powerOnAfter = powerOnAfter;
+    z21->status = quint8(status);
+    Watched writer(run.settings);
+    writer.session.readBeforeWrite();
+    QTRY_COMPARE(writer.finished.size(), 1);
+    const int keptAlive = z21->statusRequests;
+    QTest::qWait(100);
+    QVERIFY(z21->statusRequests > keptAlive);
+    QCOMPARE(z21->logoffs + z21->powerOns, 0);
+    writer.session.writeMapping({{36, 9}, {38, 9}});
+    QTRY_COMPARE(z21->logoffs, 1);
+    const QString message = writer.failed.isEmpty() ? last(writer.finished) : last(writer.failed);
+    QVERIFY2(message.endsWith(ending), qPrintable(message));
+    QCOMPARE(run.station->reads, reads);
+    QCOMPARE(run.station->writes, writes);
+    QCOMPARE(z21->powerOns, ending == QLatin1String("Die Gleisspannung ist wieder eingeschaltet.") ? 1 : 0);
+}
+
+void StationSessionTest::everyDccExSinceBaseStationIsReadAndWritten_data()
+{
+    QTest::addColumn<int>("firmware");
+    QTest::addColumn<bool>("usb");
+    QTest::addColumn<QString>("version");
+    QTest::newRow("DCC++ BaseStation") << int(DccExTestStation::BaseStation) << false << "DCC++ BASE STATION";
+    QTest::newRow("DCC-EX 3.0") << int(DccExTestStation::DccEx30) << false << "DCC-EX V-3.0.0";
+    QTest::newRow("DCC-EX 4.0") << int(DccExTestStation::DccEx40) << false << "DCC-EX V-4.0.0";
+    QTest::newRow("DCC-EX 5.x") << int(DccExTestStation::DccEx5) << false << "DCC-EX V-5.0.0";
+#if defined(Q_OS_LINUX) && defined(FM_SERIAL_PORT)
+    QTest::newRow("DCC-EX 3.0 over USB") << int(DccExTestStation::DccEx30) << true << "DCC-EX V-3.0.0";
+#endif
+}
+
+// A check, a read, a write and a read more, the link opened once; EXRAIL's text is passed over.
+void StationSessionTest::everyDccExSinceBaseStationIsReadAndWritten()
+{
+    QFETCH(int, firmware);
+    QFETCH(bool, usb);
+    QFETCH(QString, version);
+    DccExTestStation board;
+    board.firmware = DccExTestStation::Firmware(firmware);
+    board.fault = {StationFault::Chatter, 38, false};
+    const quint16 port = usb ? 0 : board.listenTcp();
+    Watched session(usb ? StationSettings{StationSettings::DccExSerial, QString(), 0, board.openPty(200)}
+                        : StationSettings{StationSettings::DccExNetwork, QStringLiteral("127.0.0.1"), port, QString()});
+    session.session.checkConnection();
+    QTRY_COMPARE(session.finished.size(), 1);
+    session.session.readMapping();
+    QTRY_COMPARE(session.finished.size(), 2);
+    session.session.writeMapping({{35, 200}});
+    QTRY_COMPARE(session.finished.size(), 3);
+    session.session.readMapping();
+    QTRY_COMPARE(session.finished.size(), 4);
+    QCOMPARE(session.read[1][0].value<QVector<int>>(), (QVector<int>{1, 2, 200, 8, 4, 8, 16, 4, 8, 16, 4, 8, 16, 32}));
+    QCOMPARE(board.opens, 1);
+    QCOMPARE(board.lines.mid(board.lines.indexOf("<R 46 28 29>"), 3),
+             (QVector<QByteArray>{"<R 46 28 29>", "<W 35 200 30 31>", "<R 35 32 33>"}));
+    // The board restarted once, and that is said once.
+    const QString check = session.finished[0][0].toString();
+    QVERIFY2(check.startsWith("Die Zentrale antwortet: " + version), qPrintable(check));
+    QCOMPARE(check.endsWith(QStringLiteral("neu gestartet; die Gleisspannung bleibt aus, bis Sie sie wieder einschalten.")), usb);
+    QCOMPARE(session.progress.count({QStringLiteral("Die Zentrale startet …")}), usb ? 1 : 0);
+    QVERIFY(!last(session.finished).contains(QStringLiteral("neu gestartet")));
+}
+
+// A reply after its time-out carries numbers the next request does not.
+void StationSessionTest::lateReplyNeverAnswersTheNextRequest()
+{
+    Run run = makeStation(QStringLiteral("tcp"));
+    run.station->delayMs = 600;
     Watched reader(run.settings);
     reader.session.readMapping();
-    WAIT_FOR_END(reader);
-    QCOMPARE(last(reader.failed), QStringLiteral("Die Zentrale ist im Nothalt."));
-    QCOMPARE(run.station->reads, 0);
+    QTRY_COMPARE(last(reader.failed), QStringLiteral("CV33: Die Zentrale antwortet nicht."));
+    run.station->delayMs = 0;
+    run.station->decoder[0] = 99;
+    reader.session.readMapping();
+    QTRY_COMPARE(reader.finished.size(), 1);
+    QCOMPARE(reader.read[0][0].value<QVector<int>>().at(0), 99);
+    QCOMPARE(run.station->opens, 1);
 }
 
 void StationSessionTest::nothingIsOpenedWithoutAStation()
@@ -430,8 +547,8 @@ void StationSessionTest::usbBoardIsAskedOnlyOnceStarted()
     QCOMPARE(board.reads, 14);
     // Asked again and again while starting; no request before its start-up line.
     QVERIFY(board.lines.count("<s>") >= 2);
-    QCOMPARE(board.lines.indexOf("<R 33>"), board.lines.lastIndexOf("<s>") + 1);
-    QVERIFY(last(reader.finished).contains(QStringLiteral("startet viele DCC-EX-Zentralen neu")));
+    QCOMPARE(board.lines.indexOf("<R 33 2 3>"), board.lines.lastIndexOf("<s>") + 1);
+    QVERIFY(last(reader.finished).endsWith(QStringLiteral("neu gestartet; die Gleisspannung bleibt aus, bis Sie sie wieder einschalten.")));
 #else
     QSKIP("pseudo-terminals and serial ports are tried on Linux only");
 #endif
@@ -454,7 +571,8 @@ void StationSessionTest::takenSerialPortIsTold()
     Watched missing({StationSettings::DccExSerial, QString(), 0, QStringLiteral("/dev/no-such-port")});
     missing.session.readMapping();
     WAIT_FOR_END(missing);
-    QVERIFY(last(missing.failed).startsWith(QStringLiteral("Den Anschluss /dev/no-such-port gibt es nicht.")));
+    // Nothing was opened: no restart is said.
+    QCOMPARE(last(missing.failed), QStringLiteral("Den Anschluss /dev/no-such-port gibt es nicht."));
 #else
     QSKIP("pseudo-terminals and serial ports are tried on Linux only");
 #endif

@@ -34,6 +34,9 @@ DecoderTransfer::DecoderTransfer(ValuesEditor *valuesEditor, QWidget *mainWindow
                       [this] { return canStart(); });
     editor->addAction(QStringLiteral("stationAction"), QT_TRANSLATE_NOOP("MainWindow", "Verbindung zur Zentrale …"),
                       {}, [this] { chooseStation(); }, [this] { return stage == Idle; });
+    editor->addAction(QStringLiteral("disconnectStationAction"), QT_TRANSLATE_NOOP("MainWindow", "Verbindung trennen"),
+                      {}, [this] { disconnectStation(); },
+                      [this] { return stage == Idle && session && session->isConnected(); });
     // Esc is the value editor's and the menus' own but while a transfer runs.
     cancelAction->setObjectName(QStringLiteral("cancelTransferAction"));
     cancelAction->setText(text(QT_TRANSLATE_NOOP("MainWindow", "Lesen oder Schreiben abbrechen")));
@@ -41,7 +44,7 @@ DecoderTransfer::DecoderTransfer(ValuesEditor *valuesEditor, QWidget *mainWindow
     cancelAction->setShortcutContext(Qt::WindowShortcut);
     cancelAction->setEnabled(false);
     connect(cancelAction, &QAction::triggered, this, [this] {
-        if (!session)
+        if (stage == Idle)
             return;
         session->cancel();
         editor->tell(text(QT_TRANSLATE_NOOP("MainWindow", "Wird abgebrochen, sobald die laufende CV fertig ist.")));
@@ -54,6 +57,11 @@ bool DecoderTransfer::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != window || event->type() != QEvent::Close || !session)
         return false;
+    if (stage == Idle) {
+        // The port goes free for other programs as the window goes.
+        session->release();
+        return false;
+    }
     event->ignore();
     closeWhenDone = true;
     session->cancel();
@@ -88,7 +96,7 @@ void DecoderTransfer::read()
         editor->tell(text(QT_TRANSLATE_NOOP("MainWindow", "Nichts gelesen.")));
         return;
     }
-    start(Reading)->readMapping();
+    start(Reading, *station)->readMapping();
 }
 
 void DecoderTransfer::write()
@@ -101,7 +109,7 @@ void DecoderTransfer::write()
         return;
     }
     // The locomotive on the track may have changed since the last read.
-    start(ReadingBeforeWrite)->readMapping();
+    start(ReadingBeforeWrite, *station)->readBeforeWrite();
 }
 
 void DecoderTransfer::loadStation()
@@ -115,12 +123,45 @@ bool DecoderTransfer::chooseStation()
     loadStation();
     StationDialog dialog(*station, window);
     frameFields(&dialog);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    station = dialog.settings();
-    QSettings store(settingsOrganization, QCoreApplication::applicationName());
-    station->save(store);
-    return true;
+    connect(&dialog, &StationDialog::checkRequested, this, [this, &dialog] { check(&dialog); });
+    const int result = dialog.exec();
+    if (stage == Checking)
+        session->cancel();
+    if (result == QDialog::Accepted) {
+        station = dialog.settings();
+        QSettings store(settingsOrganization, QCoreApplication::applicationName());
+        station->save(store);
+    }
+    // A changed connection, or a check of one not kept, leaves no link open.
+    keepOnlyLinkTo(*station);
+    return result == QDialog::Accepted;
+}
+
+void DecoderTransfer::keepOnlyLinkTo(const StationSettings &settings)
+{
+    if (session && !session->station().reachesSameAs(settings)) {
+        delete session;
+        session = nullptr;
+    }
+}
+
+// The link a check opens stays open for the reads and writes that follow.
+void DecoderTransfer::check(StationDialog *dialog)
+{
+    const StationSettings wanted = dialog->settings();
+    if (stage != Idle || !wanted.isSet())
+        return;
+    checkingDialog = dialog;
+    dialog->setChecking(true);
+    start(Checking, wanted)->checkConnection();
+}
+
+void DecoderTransfer::disconnectStation()
+{
+    if (stage != Idle || !session)
+        return;
+    session->release();
+    editor->tell(text(QT_TRANSLATE_NOOP("MainWindow", "Die Verbindung zur Zentrale ist getrennt.")));
 }
 
 bool DecoderTransfer::readyFor(const QString &what)
@@ -134,34 +175,57 @@ bool DecoderTransfer::readyFor(const QString &what)
         const QString warning = text(QT_TRANSLATE_NOOP(
             "MainWindow", "Die Zentrale schaltet dazu auf ihr Programmiergleis. Bei vielen Zentralen, auch bei "
                           "der Z21, hält das jeden Zug auf der Anlage an."));
+        QString afterwards;
+        if (station->kind == StationSettings::Z21Network)
+            afterwards = QLatin1Char(' ')
+                + (station->powerOnAfter
+                       ? text(QT_TRANSLATE_NOOP("MainWindow", "Danach wird die Gleisspannung wieder eingeschaltet; "
+                                                              "Züge fahren dann mit ihrer letzten Geschwindigkeit weiter."))
+                       : text(QT_TRANSLATE_NOOP("MainWindow", "Danach bleibt die Gleisspannung aus, bis Sie sie "
+                                                              "wieder einschalten.")));
         warned = ask(text(QT_TRANSLATE_NOOP("MainWindow", "Programmiergleis")),
-                     warning + QLatin1Char(' ') + what, text(QT_TRANSLATE_NOOP("MainWindow", "&Weiter")));
+                     warning + afterwards + QLatin1Char(' ') + what, text(QT_TRANSLATE_NOOP("MainWindow", "&Weiter")));
     }
     return warned;
 }
 
-StationSession *DecoderTransfer::start(Stage next)
+StationSession *DecoderTransfer::start(Stage next, const StationSettings &settings)
 {
     stage = next;
-    session = new StationSession(*station, this);
-    connect(session, &StationSession::progress, editor, &ValuesEditor::tell);
-    connect(session, &StationSession::mappingRead, this, [this](const QVector<int> &values, const QVector<bool> &got) {
-        decoderValues = values;
-        answered = got;
-    });
-    // Handled once the session has returned: a question asked then must not run inside its reply.
-    connect(session, &StationSession::finished, this, &DecoderTransfer::finished, Qt::QueuedConnection);
-    connect(session, &StationSession::failed, this, &DecoderTransfer::failed, Qt::QueuedConnection);
+    keepOnlyLinkTo(settings);
+    if (!session) {
+        session = new StationSession(settings, this);
+        connect(session, &StationSession::progress, this, &DecoderTransfer::progress);
+        connect(session, &StationSession::mappingRead, this,
+                [this](const QVector<int> &values, const QVector<bool> &got) {
+                    decoderValues = values;
+                    answered = got;
+                });
+        // Handled once the session has returned: a question asked then must not run inside its reply.
+        connect(session, &StationSession::finished, this, &DecoderTransfer::finished, Qt::QueuedConnection);
+        connect(session, &StationSession::failed, this, &DecoderTransfer::failed, Qt::QueuedConnection);
+    }
+    session->setPowerOnAfter(settings.powerOnAfter);
     decoderValues.clear();
     answered.clear();
     cancelAction->setEnabled(true);
     return session;
 }
 
+void DecoderTransfer::progress(const QString &message)
+{
+    if (stage == Checking && checkingDialog)
+        checkingDialog->showCheck(message);
+    else
+        editor->tell(message);
+}
+
 void DecoderTransfer::finished(const QString &message)
 {
     const Stage was = end();
-    if (was == Reading)
+    if (was == Checking && checkingDialog)
+        checkingDialog->showCheck(message);
+    else if (was == Reading)
         applyRead(message);
     else if (was == ReadingBeforeWrite && !closeWhenDone)
         confirmWrite(message);
@@ -174,6 +238,10 @@ void DecoderTransfer::finished(const QString &message)
 void DecoderTransfer::failed(const QString &message)
 {
     const Stage was = end();
+    if (was == Checking && checkingDialog) {
+        checkingDialog->showCheck(message);
+        return;
+    }
     editor->tell(was == ReadingBeforeWrite
                      ? text(QT_TRANSLATE_NOOP("MainWindow", "Nichts geschrieben.")) + QLatin1Char(' ') + message
                      : message);
@@ -186,8 +254,8 @@ DecoderTransfer::Stage DecoderTransfer::end()
     const Stage was = stage;
     stage = Idle;
     cancelAction->setEnabled(false);
-    session->deleteLater();
-    session = nullptr;
+    if (checkingDialog)
+        checkingDialog->setChecking(false);
     return was;
 }
 
@@ -220,7 +288,7 @@ void DecoderTransfer::applyRead(const QString &message)
 void DecoderTransfer::confirmWrite(const QString &readMessage)
 {
     if (!editor->isTypeOnShow()) {
-        editor->tell(text(QT_TRANSLATE_NOOP("MainWindow", "Nichts geschrieben.")) + QLatin1Char(' ') + readMessage);
+        writeNothing(text(QT_TRANSLATE_NOOP("MainWindow", "Nichts geschrieben.")) + QLatin1Char(' ') + readMessage);
         return;
     }
     const std::array<bool, CvCount> locked = editor->lockedColumns();
@@ -230,7 +298,7 @@ void DecoderTransfer::confirmWrite(const QString &readMessage)
     const MappingChanges changes = mappingChanges(decoderValues, answered, typed,
                                                   QVector<bool>(locked.cbegin(), locked.cend()));
     if (changes.changes.isEmpty()) {
-        editor->tell(text(QT_TRANSLATE_NOOP("MainWindow", "Nichts geschrieben: keine CV weicht ab.")) + QLatin1Char(' ')
+        writeNothing(text(QT_TRANSLATE_NOOP("MainWindow", "Nichts geschrieben: keine CV weicht ab.")) + QLatin1Char(' ')
                      + readMessage);
         return;
     }
@@ -238,10 +306,16 @@ void DecoderTransfer::confirmWrite(const QString &readMessage)
         + changes.lines().join(QLatin1Char('\n'));
     if (!ask(text(QT_TRANSLATE_NOOP("MainWindow", "In den Decoder schreiben")), question,
              text(QT_TRANSLATE_NOOP("MainWindow", "&Schreiben")))) {
-        editor->tell(text(QT_TRANSLATE_NOOP("MainWindow", "Nichts geschrieben.")) + QLatin1Char(' ') + readMessage);
+        writeNothing(text(QT_TRANSLATE_NOOP("MainWindow", "Nichts geschrieben.")) + QLatin1Char(' ') + readMessage);
         return;
     }
-    start(Writing)->writeMapping(changes.toWrite());
+    start(Writing, *station)->writeMapping(changes.toWrite());
+}
+
+void DecoderTransfer::writeNothing(const QString &message)
+{
+    const QString left = session->endWrite();
+    editor->tell(left.isEmpty() ? message : message + QLatin1Char(' ') + left);
 }
 
 // A question the keyboard answers: Enter goes ahead, Esc does nothing.

@@ -22,12 +22,14 @@ protected:
 
 private:
     void paint();
+    void paintCheckBox(QEvent *event);
 
     QWidget *choice;
 };
 
 // Frames, as the choice is framed, every field that the form holds itself and
-// that takes the focus by key: the station dialog's boxes stand out alike.
+// that takes the focus by key: the station dialog's boxes stand out alike,
+// and a check box's own box is drawn as the grid draws its boxes.
 void frameFields(QWidget *form);
 
 #endif // CHOICEFRAME_H

@@ -4,7 +4,7 @@
 
 namespace {
 
-// The longest line kept while waiting for its end: more is no reply.
+// The longest reply or text kept while waiting for its end: more is no reply.
 const int longestLine = 256;
 
 bool number(const QByteArray &text, int &value)
@@ -21,11 +21,29 @@ bool cvAndValue(const QByteArray &text, StationReply &reply)
     int cv = 0;
     int value = 0;
     if (parts.size() != 2 || !number(parts[0], cv) || !number(parts[1], value)
-        || cv < 1 || cv > 1024 || value < -1 || value > 255) {
+        || cv < 1 || cv > 1024 || value < -3 || value > 255) {
         reply = {StationReply::Broken, -1, -1};
         return true;
     }
-    reply = {value < 0 ? StationReply::NoDecoder : StationReply::Value, cv, value};
+    const StationReply::Kind kinds[] = {StationReply::NoProgrammingTrack, StationReply::NoCurrentSense,
+                                        StationReply::NoDecoder};
+    reply = {value < 0 ? kinds[value + 3] : StationReply::Value, cv, value};
+    return true;
+}
+
+// "number|sub|cv value", as every release answers the callback forms.
+bool callbackReply(const QList<QByteArray> &parts, StationReply &reply)
+{
+    int callbackNumber = 0;
+    int callbackSub = 0;
+    if (!number(parts[0].trimmed(), callbackNumber) || !number(parts[1], callbackSub) || callbackNumber < 0
+        || callbackSub < 0 || callbackNumber > DccEx::largestCallback || callbackSub > DccEx::largestCallback) {
+        reply = {StationReply::Broken, -1, -1};
+        return true;
+    }
+    cvAndValue(parts[2], reply);
+    reply.callbackNumber = callbackNumber;
+    reply.callbackSub = callbackSub;
     return true;
 }
 
@@ -38,14 +56,15 @@ QByteArray status()
     return "<s>\n";
 }
 
-QByteArray cvRead(int cv)
+QByteArray cvRead(int cv, int number, int sub)
 {
-    return "<R " + QByteArray::number(cv) + ">\n";
+    return "<R " + QByteArray::number(cv) + ' ' + QByteArray::number(number) + ' ' + QByteArray::number(sub) + ">\n";
 }
 
-QByteArray cvWrite(int cv, int value)
+QByteArray cvWrite(int cv, int value, int number, int sub)
 {
-    return "<W " + QByteArray::number(cv) + ' ' + QByteArray::number(value) + ">\n";
+    return "<W " + QByteArray::number(cv) + ' ' + QByteArray::number(value) + ' ' + QByteArray::number(number) + ' '
+        + QByteArray::number(sub) + ">\n";
 }
 
 bool parseLine(const QByteArray &line, StationReply &reply)
@@ -53,13 +72,22 @@ bool parseLine(const QByteArray &line, StationReply &reply)
     const QByteArray text = line.trimmed();
     if (text.isEmpty())
         return false;
-    if (!text.startsWith('<') || !text.endsWith('>')) {
+    if (!text.startsWith('<')) {
+        reply = {StationReply::Text, -1, -1};
+        return true;
+    }
+    if (!text.endsWith('>')) {
         reply = {StationReply::Broken, -1, -1};
         return true;
     }
     const QByteArray body = text.mid(1, text.size() - 2).trimmed();
-    if (body.startsWith("iDCC-EX")) {
+    if (body.startsWith('*')) {
+        reply = {StationReply::Text, -1, -1};
+        return true;
+    }
+    if (body.startsWith("iDCC-EX") || body.startsWith("iDCC++")) {
         reply = {StationReply::Ready, -1, -1};
+        reply.text = body.mid(1);
         return true;
     }
     if (body == "X") {
@@ -71,7 +99,7 @@ bool parseLine(const QByteArray &line, StationReply &reply)
     if (body.startsWith('r')) {
         const QList<QByteArray> callback = body.mid(1).split('|');
         if (callback.size() == 3)
-            return cvAndValue(callback[2], reply);
+            return callbackReply(callback, reply);
         return cvAndValue(body.mid(1), reply);
     }
     return false;
@@ -80,19 +108,36 @@ bool parseLine(const QByteArray &line, StationReply &reply)
 QVector<StationReply> LineReader::feed(const QByteArray &bytes)
 {
     QVector<StationReply> replies;
-    pending += bytes;
-    int end;
-    while ((end = pending.indexOf('\n')) >= 0) {
-        StationReply reply;
-        if (parseLine(pending.left(end), reply))
-            replies.append(reply);
-        pending.remove(0, end + 1);
-    }
-    if (pending.size() > longestLine) {
-        replies.append({StationReply::Broken, -1, -1});
-        pending.clear();
+    for (char byte : bytes) {
+        if (!inReply && (byte == '<' || byte == '\n' || byte == '\r')) {
+            take(replies);
+            inReply = byte == '<';
+        } else if (inReply && byte == '<' && !pending.startsWith("<*")) {
+            pending.clear(); // a reply cut short, as by a board restarting: the new one counts
+        }
+        if (inReply || (byte != '\n' && byte != '\r'))
+            pending += byte;
+        // A diagnostic may hold a '>' of its own: it ends at "*>".
+        if (inReply && byte == '>' && (!pending.startsWith("<*") || pending.endsWith("*>"))) {
+            take(replies);
+            inReply = false;
+        }
+        if (pending.size() > longestLine) {
+            // The rest, up to its '>', is passed over.
+            if (inReply)
+                replies.append({StationReply::Broken, -1, -1});
+            pending = inReply ? QByteArray("<") : QByteArray();
+        }
     }
     return replies;
+}
+
+void LineReader::take(QVector<StationReply> &replies)
+{
+    StationReply reply;
+    if (parseLine(pending, reply))
+        replies.append(reply);
+    pending.clear();
 }
 
 } // namespace DccEx

@@ -6,32 +6,43 @@
 #include <QByteArray>
 #include <QVector>
 
-// DCC-EX's text commands, over TCP or USB serial: one command or reply in
-// angle brackets per line. A read is answered "<v cv value>" today and
-// "<r cv value>" or "<r callbacknum|callbacksub|cv value>" by the forms the
-// command reference documents; a write "<r cv value>". The value -1 means the
-// decoder did not acknowledge. "<X>" refuses a request (busy, or unknown).
+// DCC-EX's text commands, over TCP or USB serial, as every release since
+// DCC++ BaseStation takes them: a command or reply in angle brackets, ended
+// by its '>' (BaseStation and DCC-EX 3.0 send no line end). A read or write
+// carries two callback numbers that its reply "<r number|sub|cv value>" gives
+// back, so that a late reply never answers another request. The value -1
+// means the decoder did not acknowledge; a read's -2 that the programming
+// track cannot measure current (from 3.1), -3 that there is none (from 5.0).
+// "<X>" refuses a request (busy, or unknown). Text outside brackets (start-up
+// lines, EXRAIL's SERIAL()) and diagnostics "<* ... *>" may come at any time.
 namespace DccEx {
 
 constexpr quint16 defaultPort = 2560;
 constexpr int baudRate = 115200;
+constexpr int largestCallback = 32767;
 
-QByteArray status();                   // <s>, answered <iDCC-EX ...>
-QByteArray cvRead(int cv);             // <R cv>, on the programming track
-QByteArray cvWrite(int cv, int value); // <W cv value>, on the programming track
+QByteArray status(); // <s>, answered <iDCC-EX ...> or <iDCC++ BASE STATION ...>
+// <R cv number sub>, on the programming track
+QByteArray cvRead(int cv, int number, int sub);
+// <W cv value number sub>, on the programming track
+QByteArray cvWrite(int cv, int value, int number, int sub);
 
-// One line without its line end: a reply, or false for what is passed over
-// (broadcasts such as <p1>, diagnostics <* ... *>, empty lines).
+// One reply "<...>" or a piece of text outside brackets: a reply, or false
+// for what is passed over (broadcasts such as <p1>, blank text).
 bool parseLine(const QByteArray &line, StationReply &reply);
 
-// Gathers the bytes a stream delivers into lines and parses the complete ones.
+// Gathers the bytes a stream delivers into replies, each ended by its '>',
+// and text outside brackets, ended by a line end or the next '<'.
 class LineReader
 {
 public:
     QVector<StationReply> feed(const QByteArray &bytes);
 
 private:
+    void take(QVector<StationReply> &replies);
+
     QByteArray pending;
+    bool inReply = false;
 };
 
 } // namespace DccEx

@@ -1,5 +1,6 @@
 #include "stationdialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -20,6 +21,10 @@ StationDialog::StationDialog(const StationSettings &settings, QWidget *parent)
     , portBox(new QSpinBox(this))
     , serialLabel(new QLabel(tr("&Serieller Anschluss:"), this))
     , serialBox(new QComboBox(this))
+    , powerOnBox(new QCheckBox(tr("Danach &Gleisspannung wieder einschalten"), this))
+    , powerOnWhy(new QLabel(tr("Züge auf der Anlage fahren dann mit ihrer letzten Geschwindigkeit wieder los."), this))
+    , checkButton(new QPushButton(tr("&Verbindung prüfen"), this))
+    , checkResult(new QLabel(this))
 {
     setWindowTitle(tr("Zentrale"));
     kindBox->addItem(tr("Z21 im Netzwerk"), StationSettings::Z21Network);
@@ -44,6 +49,12 @@ StationDialog::StationDialog(const StationSettings &settings, QWidget *parent)
     auto *kindLabel = new QLabel(tr("&Zentrale:"), this);
     kindLabel->setBuddy(kindBox);
 
+    powerOnBox->setAccessibleDescription(powerOnWhy->text());
+    powerOnWhy->setWordWrap(true);
+    checkResult->setWordWrap(true);
+    checkResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    connect(checkButton, &QPushButton::clicked, this, &StationDialog::checkRequested);
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
@@ -55,12 +66,17 @@ StationDialog::StationDialog(const StationSettings &settings, QWidget *parent)
     form->addRow(hostLabel, hostEdit);
     form->addRow(portLabel, portBox);
     form->addRow(serialLabel, serialBox);
+    form->addRow(powerOnBox);
+    form->addRow(powerOnWhy);
+    form->addRow(checkButton);
+    form->addRow(checkResult);
     form->addRow(buttons);
 
     const int index = kindBox->findData(settings.kind);
     kindBox->setCurrentIndex(index < 0 ? 0 : index);
     hostEdit->setText(settings.host);
     serialBox->setCurrentText(settings.serialPort);
+    powerOnBox->setChecked(settings.powerOnAfter);
     shownKind = StationSettings::Kind(kindBox->currentData().toInt());
     portBox->setValue(settings.port ? settings.port : StationSettings::defaultPort(shownKind));
     connect(kindBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &StationDialog::kindChosen);
@@ -80,6 +96,19 @@ void StationDialog::kindChosen()
         widget->setVisible(!serial);
     serialLabel->setVisible(serial);
     serialBox->setVisible(serial);
+    // Only a Z21 stays in programming mode, its main track dead, until track power is switched on.
+    powerOnBox->setVisible(kind == StationSettings::Z21Network);
+    powerOnWhy->setVisible(kind == StationSettings::Z21Network);
+}
+
+void StationDialog::showCheck(const QString &message)
+{
+    checkResult->setText(message);
+}
+
+void StationDialog::setChecking(bool checking)
+{
+    checkButton->setEnabled(!checking);
 }
 
 StationSettings StationDialog::settings() const
@@ -92,5 +121,6 @@ StationSettings StationDialog::settings() const
         result.host = hostEdit->text().trimmed();
         result.port = quint16(portBox->value());
     }
+    result.powerOnAfter = shownKind == StationSettings::Z21Network && powerOnBox->isChecked();
     return result;
 }

@@ -8,9 +8,9 @@
 class QIODevice;
 class QUdpSocket;
 
-// The connection to a command station for one read or write: UDP for a Z21,
-// TCP or a serial port for DCC-EX. Opened by open(), closed by close() or
-// the destructor; every step is asynchronous.
+// The connection to a command station for as long as the session keeps it:
+// UDP for a Z21, TCP or a serial port for DCC-EX. Opened by open(), closed by
+// close() or the destructor; every step is asynchronous.
 class StationLink : public QObject
 {
     Q_OBJECT

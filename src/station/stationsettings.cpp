@@ -25,6 +25,11 @@ bool StationSettings::isSet() const
     return false;
 }
 
+bool StationSettings::reachesSameAs(const StationSettings &other) const
+{
+    return kind == other.kind && host == other.host && port == other.port && serialPort == other.serialPort;
+}
+
 quint16 StationSettings::defaultPort(Kind kind)
 {
     return kind == Z21Network ? Z21::defaultPort : DccEx::defaultPort;
@@ -42,6 +47,7 @@ StationSettings StationSettings::load(const QSettings &settings)
     const uint port = settings.value(QStringLiteral("station/port")).toUInt();
     station.port = port <= 65535 ? quint16(port) : 0;
     station.serialPort = settings.value(QStringLiteral("station/serialPort")).toString();
+    station.powerOnAfter = settings.value(QStringLiteral("station/powerOnAfter"), false).toBool();
     return station;
 }
 
@@ -51,4 +57,5 @@ void StationSettings::save(QSettings &settings) const
     settings.setValue(QStringLiteral("station/host"), host);
     settings.setValue(QStringLiteral("station/port"), port);
     settings.setValue(QStringLiteral("station/serialPort"), serialPort);
+    settings.setValue(QStringLiteral("station/powerOnAfter"), powerOnAfter);
 }

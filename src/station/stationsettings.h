@@ -14,8 +14,12 @@ struct StationSettings
     QString host;
     quint16 port = 0;
     QString serialPort;
+    // Z21: track power back on after reading or writing; trains move again then.
+    bool powerOnAfter = false;
 
     bool isSet() const;
+    // The same station by the same way: a link open to one serves the other.
+    bool reachesSameAs(const StationSettings &other) const;
     static quint16 defaultPort(Kind kind);
     static StationSettings load(const QSettings &settings);
     void save(QSettings &settings) const;

@@ -33,15 +33,19 @@ quint8 at(const QByteArray &bytes, int i)
 }
 
 // One X-bus record's data (X-Header, data bytes, XOR) as a reply, or nothing.
+// A record whose XOR is wrong is passed over: a WLAN can spoil one, and the
+// request it answered is sent again.
 bool xbusReply(const QByteArray &data, StationReply &reply)
 {
-    quint8 check = 0;
-    for (int i = 0; i < data.size() - 1; ++i)
-        check ^= at(data, i);
-    if (data.size() < 2 || check != at(data, data.size() - 1)) {
+    if (data.size() < 2) {
         reply = {StationReply::Broken, -1, -1};
         return true;
     }
+    quint8 check = 0;
+    for (int i = 0; i < data.size() - 1; ++i)
+        check ^= at(data, i);
+    if (check != at(data, data.size() - 1))
+        return false;
     const quint8 x = at(data, 0);
     const int bytes = data.size() - 2;
     if (x == 0x61 && bytes == 1) {
@@ -56,18 +60,16 @@ bool xbusReply(const QByteArray &data, StationReply &reply)
         case 0x82: // LAN_X_UNKNOWN_COMMAND
             reply = {StationReply::Refused, -1, -1};
             return true;
-        default: // track power off (0x00), on (0x01), programming mode (0x02)
+        case 0x01: // LAN_X_BC_TRACK_POWER_ON: programming mode has ended
+            reply = {StationReply::PowerOn, -1, -1};
+            return true;
+        default: // track power off (0x00), programming mode (0x02)
             return false;
         }
     }
     if (x == 0x62 && bytes == 2 && at(data, 1) == 0x22) { // LAN_X_STATUS_CHANGED
-        const quint8 status = at(data, 2);
-        if (status & 0x04) // csShortCircuit
-            reply = {StationReply::ShortCircuit, -1, -1};
-        else if (status & 0x01) // csEmergencyStop
-            reply = {StationReply::Stopped, -1, -1};
-        else
-            reply = {StationReply::Ready, -1, -1};
+        // The session reads the status bits: at the greeting they matter, in a keep-alive's answer not.
+        reply = {StationReply::Ready, -1, at(data, 2)};
         return true;
     }
     if (x == 0x64 && bytes == 4 && at(data, 1) == 0x14) { // LAN_X_CV_RESULT
@@ -93,6 +95,11 @@ QByteArray cvRead(int cv)
 QByteArray cvWrite(int cv, int value)
 {
     return xbus(QByteArray("\x24\x12", 2) + cvAddress(cv) + char(value));
+}
+
+QByteArray trackPowerOn()
+{
+    return xbus(QByteArray("\x21\x81", 2));
 }
 
 QByteArray setBroadcastFlags()

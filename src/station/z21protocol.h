@@ -24,6 +24,11 @@ QByteArray setBroadcastFlags();
 // minute is dropped), answered with LAN_X_STATUS_CHANGED.
 QByteArray getStatus();
 QByteArray logoff(); // LAN_LOGOFF, unanswered
+// LAN_X_SET_TRACK_POWER_ON: the one request that ends programming mode.
+QByteArray trackPowerOn();
+
+// LAN_X_STATUS_CHANGED's bits, in a Ready reply's value.
+enum Status { EmergencyStop = 0x01, TrackVoltageOff = 0x02, ShortCircuit = 0x04, ProgrammingMode = 0x20 };
 
 // The replies a datagram holds, in order; records of no concern give nothing.
 QVector<StationReply> parse(const QByteArray &datagram);

@@ -387,6 +387,22 @@
         <source>Nichts geschrieben: es ist kein Decodertyp gewählt.</source>
         <translation>Nothing written: no decoder type is chosen.</translation>
     </message>
+    <message>
+        <source>Verbindung trennen</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zur Zentrale ist getrennt.</source>
+        <translation>The connection to the command station is closed.</translation>
+    </message>
+    <message>
+        <source>Danach wird die Gleisspannung wieder eingeschaltet; Züge fahren dann mit ihrer letzten Geschwindigkeit weiter.</source>
+        <translation>Afterwards track power is switched back on; trains then move on at their last speed.</translation>
+    </message>
+    <message>
+        <source>Danach bleibt die Gleisspannung aus, bis Sie sie wieder einschalten.</source>
+        <translation>Afterwards track power stays off until you switch it back on.</translation>
+    </message>
 </context>
 <context>
     <name>MappingChanges</name>
@@ -456,6 +472,18 @@
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Danach &amp;Gleisspannung wieder einschalten</source>
+        <translation>Switch &amp;track power back on afterwards</translation>
+    </message>
+    <message>
+        <source>Züge auf der Anlage fahren dann mit ihrer letzten Geschwindigkeit wieder los.</source>
+        <translation>Trains on the layout then move off again at their last speed.</translation>
+    </message>
+    <message>
+        <source>&amp;Verbindung prüfen</source>
+        <translation>C&amp;heck connection</translation>
     </message>
 </context>
 <context>
@@ -549,10 +577,6 @@
         <translation>The Z21 stays in programming mode: the main track stays without power until you switch the track power on again at the command station or a handset.</translation>
     </message>
     <message>
-        <source>Das Öffnen des USB-Anschlusses startet viele DCC-EX-Zentralen neu; dann bleibt die Gleisspannung aus, bis Sie sie wieder einschalten.</source>
-        <translation>Opening the USB port restarts many DCC-EX command stations; the track power then stays off until you switch it on again.</translation>
-    </message>
-    <message>
         <source>Kein Decoder antwortet auf dem Programmiergleis.</source>
         <translation>No decoder answers on the programming track.</translation>
     </message>
@@ -571,6 +595,78 @@
     <message>
         <source>Die Zentrale hat eine unverständliche Antwort geschickt.</source>
         <translation>The command station sent a reply that cannot be understood.</translation>
+    </message>
+    <message>
+        <source>Prüfung abgebrochen.</source>
+        <translation>Check cancelled.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale startet …</source>
+        <translation>The command station is starting …</translation>
+    </message>
+    <message>
+        <source>Die Zentrale ist im Nothalt; es wird trotzdem versucht.</source>
+        <translation>The command station is in emergency stop; trying all the same.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale ist beim Öffnen des USB-Anschlusses neu gestartet; die Gleisspannung bleibt aus, bis Sie sie wieder einschalten.</source>
+        <translation>The command station restarted when its USB port was opened; track power stays off until you switch it back on.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale war beim Verbindungsaufbau im Nothalt.</source>
+        <translation>The command station was in emergency stop when the connection was made.</translation>
+    </message>
+    <message>
+        <source>Die Gleisspannung ist wieder eingeschaltet.</source>
+        <translation>Track power is switched back on.</translation>
+    </message>
+    <message>
+        <source>Gelesen; keine Antwort für %1, sie bleibt, wie sie war.</source>
+        <translation>Read; no answer for %1, which stays as it was.</translation>
+    </message>
+    <message>
+        <source>Nichts wurde gelesen.</source>
+        <translation>Nothing was read.</translation>
+    </message>
+    <message>
+        <source>Gelesen waren %1; nichts wurde übernommen.</source>
+        <translation>%1 had been read; nothing was taken.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale antwortet: %1</source>
+        <translation>The command station answers: %1</translation>
+    </message>
+    <message>
+        <source>Gleisspannung aus</source>
+        <translation>track power off</translation>
+    </message>
+    <message>
+        <source>Gleisspannung ein</source>
+        <translation>track power on</translation>
+    </message>
+    <message>
+        <source>Nothalt</source>
+        <translation>emergency stop</translation>
+    </message>
+    <message>
+        <source>Programmiermodus</source>
+        <translation>programming mode</translation>
+    </message>
+    <message>
+        <source>Die Z21 antwortet: %1.</source>
+        <translation>The Z21 answers: %1.</translation>
+    </message>
+    <message>
+        <source>Die Gleisspannung wurde eingeschaltet; damit hat die Zentrale das Programmieren beendet.</source>
+        <translation>Track power was switched on, which ended programming on the command station.</translation>
+    </message>
+    <message>
+        <source>Das Programmiergleis kann keinen Strom messen: prüfen Sie seine Verdrahtung und die Strommessung der Zentrale.</source>
+        <translation>The programming track cannot measure current: check its wiring and the command station's current sensing.</translation>
+    </message>
+    <message>
+        <source>Die Zentrale hat kein Programmiergleis eingerichtet.</source>
+        <translation>The command station has no programming track configured.</translation>
     </message>
 </context>
 </TS>
