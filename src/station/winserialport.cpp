@@ -99,8 +99,8 @@ bool WinSerialPort::open(OpenMode mode)
     dcb.fAbortOnError = FALSE; // a line error would otherwise stop every read and write until cleared
     dcb.fDtrControl = DTR_CONTROL_ENABLE;
     dcb.fRtsControl = RTS_CONTROL_ENABLE;
-    // A read returns at once with what has arrived: a read waiting under a
-    // total time-out never ends under Wine, so the waiting is WaitCommEvent's.
+    // A read returns at once with what has arrived; the waiting is
+    // WaitCommEvent's, as a read waiting under a total time-out never ends under Wine.
     COMMTIMEOUTS timeouts = {MAXDWORD, 0, 0, 0, 0};
     io->wait.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     io->read.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -120,7 +120,10 @@ bool WinSerialPort::open(OpenMode mode)
     connect(io->waitDone, &QWinEventNotifier::activated, this, &WinSerialPort::charactersArrived);
     connect(io->writeDone, &QWinEventNotifier::activated, this, &WinSerialPort::writeFinished);
     QIODevice::open(mode);
-    awaitCharacters();
+    if (!awaitCharacters()) {
+        close();
+        return false;
+    }
     return true;
 }
 
@@ -193,18 +196,17 @@ qint64 WinSerialPort::writeData(const char *data, qint64 maxSize)
     return maxSize;
 }
 
-void WinSerialPort::awaitCharacters()
+bool WinSerialPort::awaitCharacters()
 {
     ResetEvent(io->wait.hEvent);
     io->events = 0;
-    if (!WaitCommEvent(io->port, &io->events, &io->wait) && GetLastError() != ERROR_IO_PENDING) {
-        fail();
-        return;
-    }
+    if (!WaitCommEvent(io->port, &io->events, &io->wait) && GetLastError() != ERROR_IO_PENDING)
+        return false;
     io->waiting = true;
     // Done at once, the event may stay unset: look once the event loop runs.
     if (HasOverlappedIoCompleted(&io->wait))
         QMetaObject::invokeMethod(this, &WinSerialPort::charactersArrived, Qt::QueuedConnection);
+    return true;
 }
 
 void WinSerialPort::charactersArrived()
@@ -225,8 +227,8 @@ void WinSerialPort::charactersArrived()
         }
     }
     io->waiting = false;
-    if (readWaiting())
-        awaitCharacters();
+    if (readWaiting() && !awaitCharacters())
+        fail();
 }
 
 bool WinSerialPort::readWaiting()

@@ -42,7 +42,7 @@ protected:
 private:
     struct Io;
 
-    void awaitCharacters();
+    bool awaitCharacters();
     void charactersArrived();
     bool readWaiting();
     void startWrite();
