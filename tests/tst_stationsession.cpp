@@ -6,7 +6,7 @@
 #include <QUdpSocket>
 #include <QtTest>
 
-#ifdef FM_SERIAL_PORT
+#if defined(Q_OS_LINUX) && defined(FM_SERIAL_PORT)
 #include <QSerialPort>
 #endif
 
@@ -45,6 +45,7 @@ private slots:
     void closedTcpPortIsUnreachable();
     void usbBoardIsAskedOnlyOnceStarted();
     void takenSerialPortIsTold();
+    void comPortReadsAndWrites();
 
 private:
     struct Run
@@ -575,6 +576,42 @@ void StationSessionTest::takenSerialPortIsTold()
     QCOMPARE(last(missing.failed), QStringLiteral("Den Anschluss /dev/no-such-port gibt es nicht."));
 #else
     QSKIP("pseudo-terminals and serial ports are tried on Linux only");
+#endif
+}
+
+// Under Wine a COM port linked to a test station on a pseudo-terminal
+// (scripts/windows-wine names it in FM_TEST_COM_PORT): a read, a write and a
+// read through the Win32 serial link, and a port there is not. Wine opens a
+// port as often as asked, so a port held elsewhere is not tried.
+void StationSessionTest::comPortReadsAndWrites()
+{
+#ifdef Q_OS_WIN
+    const QString port = qEnvironmentVariable("FM_TEST_COM_PORT");
+    if (port.isEmpty())
+        QSKIP("no COM port linked to a test station");
+    const StationSettings settings{StationSettings::DccExSerial, QString(), 0, port};
+    Watched link(settings);
+    link.session.readMapping();
+    WAIT_FOR_END(link);
+    QCOMPARE(last(link.failed), QString());
+    QCOMPARE(link.read.takeFirst()[0].value<QVector<int>>(), decoderValues);
+    link.finished.clear();
+    link.session.writeMapping({{34, 200}, {46, 7}});
+    WAIT_FOR_END(link);
+    QVERIFY2(last(link.finished).startsWith(QStringLiteral("Geschrieben und geprüft: CV34, CV46.")),
+             qPrintable(last(link.failed)));
+    link.finished.clear();
+    link.session.readMapping();
+    WAIT_FOR_END(link);
+    QCOMPARE(link.read.takeFirst()[0].value<QVector<int>>(),
+             (QVector<int>{1, 200, 4, 8, 4, 8, 16, 4, 8, 16, 4, 8, 16, 7}));
+
+    Watched missing({StationSettings::DccExSerial, QString(), 0, QStringLiteral("COM199")});
+    missing.session.readMapping();
+    WAIT_FOR_END(missing);
+    QVERIFY(last(missing.failed).startsWith(QStringLiteral("Den Anschluss COM199 gibt es nicht.")));
+#else
+    QSKIP("COM ports are Windows' own");
 #endif
 }
 

@@ -18,9 +18,10 @@ mingw_runtime_dirs() {
 # font, Qt would measure text in a font several times too tall. Given a dpi
 # other than 96, a prefix of its own whose display scale is set to it, as
 # Windows' display settings set it (LogPixels: 144 is 150 %, 192 is 200 %).
+# FM_WINE_PREFIX names a copy of the prefix made for one run instead.
 use_wine_prefix() {
     local dpi=${1:-96}
-    export WINEPREFIX=$FM_CACHE/wine WINEDEBUG=${WINEDEBUG:--all}
+    export WINEPREFIX=${FM_WINE_PREFIX:-$FM_CACHE/wine} WINEDEBUG=${WINEDEBUG:--all}
     [ "$dpi" = 96 ] || WINEPREFIX=$FM_CACHE/wine-$dpi-dpi
     # No Mono or Gecko installers: nothing here needs .NET or HTML.
     export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}

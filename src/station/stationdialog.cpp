@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#ifdef FM_SERIAL_PORT
+#ifdef Q_OS_WIN
+#include "winserialport.h"
+#elif defined(FM_SERIAL_PORT)
 #include <QSerialPortInfo>
 #endif
 
@@ -31,11 +33,15 @@ StationDialog::StationDialog(const StationSettings &settings, QWidget *parent)
     kindBox->addItem(tr("DCC-EX im Netzwerk"), StationSettings::DccExNetwork);
 #ifdef FM_SERIAL_PORT
     kindBox->addItem(tr("DCC-EX über USB"), StationSettings::DccExSerial);
-    // A pseudo-terminal or an unusual device is never in the list: it is typed.
+    // A pseudo-terminal, a port Windows does not list or an unusual device is typed.
     serialBox->setEditable(true);
+#ifdef Q_OS_WIN
+    serialBox->addItems(WinSerialPort::portNames());
+#else
     const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &port : ports)
         serialBox->addItem(port.systemLocation());
+#endif
 #endif
     kindBox->setAccessibleName(tr("Art der Zentrale"));
     hostEdit->setAccessibleName(tr("Adresse"));

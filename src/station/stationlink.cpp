@@ -6,7 +6,9 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUdpSocket>
-#ifdef FM_SERIAL_PORT
+#ifdef Q_OS_WIN
+#include "winserialport.h"
+#elif defined(FM_SERIAL_PORT)
 #include <QSerialPort>
 #endif
 
@@ -50,7 +52,18 @@ void StationLink::open()
 
 void StationLink::openSerial()
 {
-#ifdef FM_SERIAL_PORT
+#ifdef Q_OS_WIN
+    auto *port = new WinSerialPort(settings.serialPort, DccEx::baudRate, this);
+    device = port;
+    connect(port, &QIODevice::readyRead, this, &StationLink::readDevice);
+    connect(port, &WinSerialPort::lost, this, [this] { emit faulted(Lost); });
+    if (!port->open(QIODevice::ReadWrite)) {
+        const Fault fault = port->portMissing() ? PortMissing : PortTaken;
+        QTimer::singleShot(0, this, [this, fault] { emit faulted(fault); });
+        return;
+    }
+    QTimer::singleShot(0, this, &StationLink::opened);
+#elif defined(FM_SERIAL_PORT)
     auto *port = new QSerialPort(settings.serialPort, this);
     device = port;
     port->setBaudRate(DccEx::baudRate);
