@@ -141,6 +141,8 @@ private slots:
     void copyReadsBackAsTheSameType();
     void undoAndRedoRestoreEachStep();
     void valuesAppliedFromElsewhereAreOneStep();
+    void stepsOnAGridWithoutValueCells_data();
+    void stepsOnAGridWithoutValueCells();
     void choosingAnotherTypeStartsAfresh();
     void menuOffersWhatCanBeDone();
     void valueEditorKeepsItsKeys();
@@ -729,6 +731,33 @@ void ValueEditingTest::valuesAppliedFromElsewhereAreOneStep()
     editor.findChild<QAction *>(QStringLiteral("undoAction"))->trigger();
     QCOMPARE(table.item(15, 2)->text() + table.item(15, 13)->text(), QStringLiteral("00"));
     QCOMPARE(bar.currentMessage(), QStringLiteral("Rückgängig gemacht: Lesen."));
+}
+
+// Code may reshape the grid: a paste, values read from a decoder, their undo
+// and a copy then find no value cell, and leave the boxes as they are.
+void ValueEditingTest::stepsOnAGridWithoutValueCells_data()
+{
+    QTest::addColumn<int>("addedRows"); // 0: the value row loses its items instead
+    QTest::newRow("a value row without items") << 0;
+    QTest::newRow("rows added after a type is shown") << 2;
+}
+
+void ValueEditingTest::stepsOnAGridWithoutValueCells()
+{
+    QFETCH(int, addedRows);
+    WindowFixture fixture(probe);
+    QVERIFY(fixture.showAndChoose(1));
+    QTableWidget *table = fixture.table();
+    for (int column = 0; addedRows == 0 && column < CvCount; ++column)
+        delete table->takeItem(valueRow, column);
+    table->setRowCount(table->rowCount() + addedRows);
+    pasteAt(fixture, QStringLiteral("CV35 = 5"), 2);
+    ValueTexts read;
+    read.fill(QStringLiteral("9"));
+    table->findChild<ValuesEditor *>()->applyValues(read, QStringLiteral("Lesen"), QStringLiteral("Gelesen."));
+    press(fixture, Qt::Key_Z);
+    QCOMPARE(table->item(0, 2)->checkState(), Qt::Unchecked);
+    QVERIFY(copied(fixture).contains(QStringLiteral("CV35 = 0\n")));
 }
 
 void ValueEditingTest::choosingAnotherTypeStartsAfresh()
