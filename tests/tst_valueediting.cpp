@@ -194,6 +194,21 @@ void ValueEditingTest::pasteReaderAlone_data()
                                                           << 1;
     QTest::newRow("value column before default column") << "CV,Default,Wert\n33,1,5\n34,2," << 0
                                                         << QStringList{"0=5"} << 1;
+    QTest::newRow("Value before Default") << "CV,Value,Default\n33,5,1" << 0 << QStringList{"0=5"} << 0;
+    QTest::newRow("Value after Default") << "CV,Default,Value\n33,1,5" << 0 << QStringList{"0=5"} << 0;
+    QTest::newRow("Value with a note after Default") << "CV|Default|Value (decimal)\n33|1|5" << 0
+                                                     << QStringList{"0=5"} << 0;
+    QTest::newRow("a header word beats one with a note") << "CV;Default (dec);Default\n33;1;2" << 0
+                                                         << QStringList{"0=2"} << 0;
+    QTest::newRow("a base or range note never counts") << "CV;Default (hex);Wert [dez];Wert min\n33;0x01;1;0" << 0
+                                                       << QStringList{"0=1"} << 0;
+    QTest::newRow("an abbreviation ends no sentence") << "Für F2 gilt CV Nr. 36, z. B. mit dem Wert 8." << 0
+                                                      << QStringList{"3=8"} << 0;
+    QTest::newRow("an output between the CV and a value") << "CV 37 schaltet Aux2 mit dem Wert 4" << 0
+                                                           << QStringList{} << 1;
+    QTest::newRow("another function's key between them") << "CV 37 (F3) wie F4: Wert 4" << 0 << QStringList{} << 1;
+    QTest::newRow("others' CVs without a value go unnamed") << "| CV1 | |\n| CV6 | |\n| CV35 | 4 |" << 0
+                                                             << QStringList{"2=4"} << 0;
     QTest::newRow("roster: any order, either quote") << "<CVvalue value='9' name='40'/><CVvalueX name=\"41\" value=\"1\"/>"
                                                      << 0 << QStringList{"7=9"} << 0;
     QTest::newRow("roster: a CV twice") << "<CVvalue name=\"40\" value=\"1\"/><CVvalue name=\"40\" value=\"2\"/>" << 0
