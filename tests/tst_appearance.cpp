@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStyleOptionViewItem>
 #include <QtTest>
 
 #ifdef FM_DESKTOP_PORTAL
@@ -76,6 +77,8 @@ private slots:
     void portalSettingsAreRead();
     void boxesStandOutInEveryPalette_data();
     void boxesStandOutInEveryPalette();
+    void selectedTextIsBlackOrWhite_data();
+    void selectedTextIsBlackOrWhite();
     void choiceShowsItsFocusFromTheStart();
     void stationFieldsStandOut();
     void cleanup();
@@ -275,6 +278,32 @@ void AppearanceTest::boxesStandOutInEveryPalette()
     QVERIFY2(standsOut(topEdge, cell).isEmpty(), standsOut(topEdge, cell));
     // The palette changes how cells are drawn, never what they hold.
     QCOMPARE(fixture.cell(0, column)->data(Qt::BackgroundRole).isValid(), column < 2);
+}
+
+// A selected cell's text takes whichever of black and white stands better on
+// the selection the style draws there, with the focus in the grid or not.
+void AppearanceTest::selectedTextIsBlackOrWhite_data()
+{
+    QTest::addColumn<QColor>("selection");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("Qt's own selection, focus elsewhere") << QColor(0x30, 0x8c, 0xc6) << false << QColor(Qt::black);
+    QTest::newRow("a dark selection, focus in the grid") << QColor(0x00, 0x00, 0x80) << true << QColor(Qt::white);
+}
+
+void AppearanceTest::selectedTextIsBlackOrWhite()
+{
+    QFETCH(QColor, selection);
+    QFETCH(bool, focused);
+    QFETCH(QColor, text);
+    QStyleOptionViewItem cell;
+    cell.state = QStyle::State_Selected | QStyle::State_Enabled | (focused ? QStyle::State_Active : QStyle::State_None);
+    const QPalette::ColorGroup group = focused ? QPalette::Active : QPalette::Inactive;
+    cell.palette.setColor(group, QPalette::Highlight, selection);
+    cell.palette.setColor(group, QPalette::HighlightedText, Qt::gray);
+    readableSelectedText(cell);
+    QCOMPARE(cell.palette.color(group, QPalette::HighlightedText), text);
+    QCOMPARE(cell.palette.color(group, QPalette::Highlight), selection);
 }
 
 // At start the choice has the focus, before any key has moved it: a ring
