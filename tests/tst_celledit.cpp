@@ -1,6 +1,5 @@
 #include "windowfixture.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QtTest>
@@ -41,8 +40,6 @@ private slots:
     void changeInTheCvRowChangesNothing();
     void changesWhileTheGuardIsSetAreIgnored();
     void tableOfAnotherShapeIsHandledSafely();
-    void editsOnAGridWithoutValueCells_data();
-    void editsOnAGridWithoutValueCells();
     void clickingABoxTicksItAndWritesTheValue();
     void clickingALockedBoxChangesNothing();
     void typingAValueTicksTheBoxes();
@@ -173,29 +170,6 @@ void CellEditTest::tableOfAnotherShapeIsHandledSafely()
     // No value cell and no window cells in this column: nothing to do, nothing to break.
     table->item(0, 5)->setCheckState(Qt::Checked);
     QVERIFY(!table->item(4, 5));
-}
-
-// Code may reshape the grid; a tick or a typed value, and the step made of it, then find no value cell.
-void CellEditTest::editsOnAGridWithoutValueCells_data()
-{
-    QTest::addColumn<int>("addedRows"); // 0: the value row loses its items instead
-    QTest::newRow("a value row without items") << 0;
-    QTest::newRow("rows added after a type is shown") << 2;
-}
-
-void CellEditTest::editsOnAGridWithoutValueCells()
-{
-    QFETCH(int, addedRows);
-    WindowFixture fixture(decoders);
-    fixture.choose(1);
-    QTableWidget *table = fixture.table();
-    for (int column = 0; addedRows == 0 && column < CvCount; ++column)
-        delete table->takeItem(valueRow, column);
-    table->setRowCount(table->rowCount() + addedRows);
-    table->item(0, 2)->setCheckState(Qt::Checked);
-    fixture.window().findChild<QAction *>(QStringLiteral("undoAction"))->trigger();
-    QCOMPARE(table->item(0, 2)->checkState(), Qt::Checked);
-    QVERIFY(!table->item(table->rowCount() - 1, 2));
 }
 
 void CellEditTest::clickingABoxTicksItAndWritesTheValue()

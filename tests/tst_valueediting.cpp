@@ -748,8 +748,8 @@ void ValueEditingTest::valuesAppliedFromElsewhereAreOneStep()
     QCOMPARE(bar.currentMessage(), QStringLiteral("Rückgängig gemacht: Lesen."));
 }
 
-// Code may reshape the grid: a paste, values read from a decoder, their undo
-// and a copy then find no value cell, and leave the boxes as they are.
+// Code may reshape the grid: a tick, a paste, values read from a decoder,
+// their undo and a copy then find no value cell, and leave the boxes as they are.
 void ValueEditingTest::stepsOnAGridWithoutValueCells_data()
 {
     QTest::addColumn<int>("addedRows"); // 0: the value row loses its items instead
@@ -766,13 +766,14 @@ void ValueEditingTest::stepsOnAGridWithoutValueCells()
     for (int column = 0; addedRows == 0 && column < CvCount; ++column)
         delete table->takeItem(valueRow, column);
     table->setRowCount(table->rowCount() + addedRows);
+    table->item(0, 3)->setCheckState(Qt::Checked);
     pasteAt(fixture, QStringLiteral("CV35 = 5"), 2);
     ValueTexts read;
     read.fill(QStringLiteral("9"));
     table->findChild<ValuesEditor *>()->applyValues(read, QStringLiteral("Lesen"), QStringLiteral("Gelesen."));
     press(fixture, Qt::Key_Z);
     QCOMPARE(table->item(0, 2)->checkState(), Qt::Unchecked);
-    QVERIFY(copied(fixture).contains(QStringLiteral("CV35 = 0\n")));
+    QVERIFY(copied(fixture).contains(QStringLiteral("CV35 = 0\nCV36 = 1\n")));
 }
 
 void ValueEditingTest::choosingAnotherTypeStartsAfresh()
