@@ -342,6 +342,14 @@ def measure_texts(image, grid, choice, value_column=2):
         text("the choice's text", (l + inset, t + inset, r - 4 * inset, b - inset))
 
 
+def measure_selected_text(what, image, grid, scale, row=15, column=2):
+    """The text of the selected cell, inside its focus ring, against the selection."""
+    inset = round(3 * scale)
+    left, top, right, bottom = grid.cell(row, column)
+    rect = (left + inset, top + inset, right - inset, bottom - inset)
+    report(what, strongest(image, rect, mode(image, rect)), 4.5)
+
+
 def measure_picture(picture, dpi, sample_dir):
     """Boxes only, on a picture of the window taken elsewhere (under Wine) with
     the first sample type chosen."""
@@ -388,6 +396,10 @@ def main():
         editor = shot(window, f"{tag}-editor")
         key("Escape")
         measure_dialog(window, tag, scale)
+        # The value cell stays selected while the focus is on the choice.
+        key("shift+Tab")
+        away = shot(window, f"{tag}-selected-away")
+        key("Tab")
         values = sample_values(sample_dir)
         measure_boxes("boxes", chosen, grid, values, scale)
         choice = measure_choice("the choice, first frame", first, entered, grid, scale)
@@ -404,6 +416,8 @@ def main():
                             ("value editor", editor)):
             measure_cell_focus(what, image, chosen, grid, scale)
         measure_texts(chosen, grid, choice)
+        measure_selected_text("selected value text, focus in the grid", value, grid, scale)
+        measure_selected_text("selected value text, focus on the choice", away, grid, scale)
         for step, (live, expected_after) in enumerate(changes):
             print(f"  -- the desktop changes: {live}")
             with open(os.environ["FM_PORTAL_INPUT"], "w") as portal:
@@ -420,10 +434,8 @@ def main():
                 window_colour = mode(changed, (bbox[0] - outside, bbox[1] - outside, bbox[0], bbox[3]))
                 check_window_colour("the window's colour after the change", window_colour, rgb(expected_after))
                 ring_figures("the choice after the change", changed, bbox, lambda p: window_colour, scale)
-            # Back in Qt's own palette the current value cell shows white on
-            # Qt's own selection colour (3.7:1), which the window leaves to the
-            # platform as it does at start: the next value is measured there.
-            measure_texts(changed, grid, None, 3 if step == len(changes) - 1 else 2)
+            # The current value cell, F1, is selected, with the focus on the choice.
+            measure_texts(changed, grid, None)
     finally:
         app.terminate()
         app.wait()

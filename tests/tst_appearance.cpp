@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStyleOptionViewItem>
 #include <QtTest>
 
 #ifdef FM_DESKTOP_PORTAL
@@ -76,6 +77,7 @@ private slots:
     void portalSettingsAreRead();
     void boxesStandOutInEveryPalette_data();
     void boxesStandOutInEveryPalette();
+    void selectedTextStandsOnTheSelection();
     void choiceShowsItsFocusFromTheStart();
     void stationFieldsStandOut();
     void cleanup();
@@ -275,6 +277,20 @@ void AppearanceTest::boxesStandOutInEveryPalette()
     QVERIFY2(standsOut(topEdge, cell).isEmpty(), standsOut(topEdge, cell));
     // The palette changes how cells are drawn, never what they hold.
     QCOMPARE(fixture.cell(0, column)->data(Qt::BackgroundRole).isValid(), column < 2);
+}
+
+// A selected cell's text with the focus elsewhere, on Qt's own selection
+// colour: black at 5.7:1, not white at 3.7:1; the selection stays as it is.
+void AppearanceTest::selectedTextStandsOnTheSelection()
+{
+    const QColor selection(0x30, 0x8c, 0xc6);
+    QStyleOptionViewItem cell;
+    cell.state = QStyle::State_Selected | QStyle::State_Enabled;
+    cell.palette.setColor(QPalette::Inactive, QPalette::Highlight, selection);
+    cell.palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::white);
+    readableSelectedText(cell);
+    QCOMPARE(cell.palette.color(QPalette::Inactive, QPalette::HighlightedText), QColor(Qt::black));
+    QCOMPARE(cell.palette.color(QPalette::Inactive, QPalette::Highlight), selection);
 }
 
 // At start the choice has the focus, before any key has moved it: a ring

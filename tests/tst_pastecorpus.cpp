@@ -72,8 +72,18 @@ const CorpusText Corpus[] = {
      "gemeint ist."},
     {"PDF table, CV numbers then defaults",
      "33\n34\n35\n36\n37\n38\n39\n40\n41\n42\n43\n44\n45\n46\n1\n2\n4\n8\n2\n4\n8\n16\n4\n8\n16\n4\n8\n16\n", 0, "",
-     "Nichts eingefügt: die Zahlenreihe braucht 28 Spalten, frei sind ab hier nur 14. Eine Reihe wird nur ganz "
-     "eingefügt."},
+     "Nichts eingefügt: die Zahlen sehen aus wie eine Spalte mit CV-Nummern. Mit ihrer Kopfzeile kopiert wird die "
+     "Tabelle gelesen."},
+    {"PDF table from F4, its CV column and defaults fitting", "38\n39\n40\n4\n8\n", 5, "",
+     "Nichts eingefügt: die Zahlen sehen aus wie eine Spalte mit CV-Nummern. Mit ihrer Kopfzeile kopiert wird die "
+     "Tabelle gelesen."},
+    {"how-to, the values in the sentence after the CV",
+     "Das Rücklicht hängt an CV 34. Lh bekommt dort z. B. den Wert 2, der Wert von Aux1 wäre 4.", 0, "",
+     "Nichts eingefügt. Bei CV34 fehlt der Wert; nicht eingefügt."},
+    {"Markdown table, a default column with a note",
+     "| Symbol | CV | Name | Art | Default/Fix | Hinweis |\n|---|---|---|---|---|---|\n"
+     "| * | 33 | Licht vorn (F0f) | Standard | 1 | Stirnlicht |\n| * | 36 | F2 | Standard | 8 | Rauch |\n",
+     0, "33=1 36=8", "Eingefügt: CV33, CV36 aus einer Tabelle, Spalte „Default/Fix“."},
     {"PDF table with its words", "CV\n33\n34\n35\nDefault\n1\n2\n4\n", 0, "",
      "Nichts eingefügt: der Text nennt keine CV mit einem Wert."},
     {"prose about wires", "The black wire goes to the rear lamp and the white one to the front lamp, see page 12.",

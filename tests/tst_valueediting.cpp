@@ -141,6 +141,8 @@ private slots:
     void copyReadsBackAsTheSameType();
     void undoAndRedoRestoreEachStep();
     void valuesAppliedFromElsewhereAreOneStep();
+    void stepsOnAGridWithoutValueCells_data();
+    void stepsOnAGridWithoutValueCells();
     void choosingAnotherTypeStartsAfresh();
     void menuOffersWhatCanBeDone();
     void valueEditorKeepsItsKeys();
@@ -192,6 +194,21 @@ void ValueEditingTest::pasteReaderAlone_data()
                                                           << 1;
     QTest::newRow("value column before default column") << "CV,Default,Wert\n33,1,5\n34,2," << 0
                                                         << QStringList{"0=5"} << 1;
+    QTest::newRow("Value before Default") << "CV,Value,Default\n33,5,1" << 0 << QStringList{"0=5"} << 0;
+    QTest::newRow("Value after Default") << "CV,Default,Value\n33,1,5" << 0 << QStringList{"0=5"} << 0;
+    QTest::newRow("Value with a note after Default") << "CV|Default|Value (decimal)\n33|1|5" << 0
+                                                     << QStringList{"0=5"} << 0;
+    QTest::newRow("a header word beats one with a note") << "CV;Default (dec);Default\n33;1;2" << 0
+                                                         << QStringList{"0=2"} << 0;
+    QTest::newRow("a base or range note never counts") << "CV;Default (hex);Wert [dez];Wert min\n33;0x01;1;0" << 0
+                                                       << QStringList{"0=1"} << 0;
+    QTest::newRow("an abbreviation ends no sentence") << "Für F2 gilt CV Nr. 36, z. B. mit dem Wert 8." << 0
+                                                      << QStringList{"3=8"} << 0;
+    QTest::newRow("an output between the CV and a value") << "CV 37 schaltet Aux2 mit dem Wert 4" << 0
+                                                           << QStringList{} << 1;
+    QTest::newRow("another function's key between them") << "CV 37 (F3) wie F4: Wert 4" << 0 << QStringList{} << 1;
+    QTest::newRow("others' CVs without a value go unnamed") << "| CV1 | |\n| CV6 | |\n| CV35 | 4 |" << 0
+                                                             << QStringList{"2=4"} << 0;
     QTest::newRow("roster: any order, either quote") << "<CVvalue value='9' name='40'/><CVvalueX name=\"41\" value=\"1\"/>"
                                                      << 0 << QStringList{"7=9"} << 0;
     QTest::newRow("roster: a CV twice") << "<CVvalue name=\"40\" value=\"1\"/><CVvalue name=\"40\" value=\"2\"/>" << 0
@@ -729,6 +746,34 @@ void ValueEditingTest::valuesAppliedFromElsewhereAreOneStep()
     editor.findChild<QAction *>(QStringLiteral("undoAction"))->trigger();
     QCOMPARE(table.item(15, 2)->text() + table.item(15, 13)->text(), QStringLiteral("00"));
     QCOMPARE(bar.currentMessage(), QStringLiteral("Rückgängig gemacht: Lesen."));
+}
+
+// Code may reshape the grid: a tick, a paste, values read from a decoder,
+// their undo and a copy then find no value cell, and leave the boxes as they are.
+void ValueEditingTest::stepsOnAGridWithoutValueCells_data()
+{
+    QTest::addColumn<int>("addedRows"); // 0: the value row loses its items instead
+    QTest::newRow("a value row without items") << 0;
+    QTest::newRow("rows added after a type is shown") << 2;
+}
+
+void ValueEditingTest::stepsOnAGridWithoutValueCells()
+{
+    QFETCH(int, addedRows);
+    WindowFixture fixture(probe);
+    QVERIFY(fixture.showAndChoose(1));
+    QTableWidget *table = fixture.table();
+    for (int column = 0; addedRows == 0 && column < CvCount; ++column)
+        delete table->takeItem(valueRow, column);
+    table->setRowCount(table->rowCount() + addedRows);
+    table->item(0, 3)->setCheckState(Qt::Checked);
+    pasteAt(fixture, QStringLiteral("CV35 = 5"), 2);
+    ValueTexts read;
+    read.fill(QStringLiteral("9"));
+    table->findChild<ValuesEditor *>()->applyValues(read, QStringLiteral("Lesen"), QStringLiteral("Gelesen."));
+    press(fixture, Qt::Key_Z);
+    QCOMPARE(table->item(0, 2)->checkState(), Qt::Unchecked);
+    QVERIFY(copied(fixture).contains(QStringLiteral("CV35 = 0\nCV36 = 1\n")));
 }
 
 void ValueEditingTest::choosingAnotherTypeStartsAfresh()

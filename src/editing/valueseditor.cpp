@@ -114,11 +114,8 @@ std::array<bool, CvCount> ValuesEditor::lockedColumns() const
 ValueTexts ValuesEditor::valuesOnShow() const
 {
     ValueTexts texts;
-    if (table->rowCount() == 0)
-        return texts;
-    const int valueRow = GridShape(table->rowCount()).valueRow();
     for (int column = 0; column < CvCount; ++column) {
-        if (const QTableWidgetItem *cell = table->item(valueRow, column))
+        if (const QTableWidgetItem *cell = valueCell(table, column))
             texts[column] = cell->data(Qt::DisplayRole).toString();
     }
     return texts;
@@ -213,12 +210,11 @@ void ValuesEditor::pushStep(const QString &text, const ValueTexts &after)
 // notice that follows a step says what changed, cell by cell events would not.
 void ValuesEditor::writeValues(const ValueTexts &texts)
 {
-    const int valueRow = GridShape(table->rowCount()).valueRow();
     const CellChangesUntold untold(table);
     const WindowChanges own(this);
     for (int column = 0; column < CvCount; ++column) {
-        QTableWidgetItem *cell = table->item(valueRow, column);
-        if (cell->data(Qt::DisplayRole).toString() != texts[column])
+        QTableWidgetItem *cell = valueCell(table, column);
+        if (cell && cell->data(Qt::DisplayRole).toString() != texts[column])
             cell->setData(Qt::EditRole, texts[column]);
     }
 }

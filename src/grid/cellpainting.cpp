@@ -110,6 +110,20 @@ QColor cellBackground(const QStyleOptionViewItem &option)
     return activeColour(option.palette, QPalette::Base);
 }
 
+void readableSelectedText(QStyleOptionViewItem &option)
+{
+    if (!option.state.testFlag(QStyle::State_Selected))
+        return;
+    // The group the style draws the selection from.
+    const QPalette::ColorGroup group = !option.state.testFlag(QStyle::State_Enabled) ? QPalette::Disabled
+                                       : option.state.testFlag(QStyle::State_Active) ? QPalette::Active
+                                                                                     : QPalette::Inactive;
+    const QColor behind = option.palette.color(group, QPalette::Highlight);
+    const QColor black(Qt::black), white(Qt::white);
+    option.palette.setColor(group, QPalette::HighlightedText,
+                            contrastRatio(black, behind) >= contrastRatio(white, behind) ? black : white);
+}
+
 bool styleBoxStandsOut(const QStyleOptionViewItem &option, const QColor &background, const QWidget *widget)
 {
     // A handful of cases per palette and scale: each is measured once.

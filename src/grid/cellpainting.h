@@ -19,6 +19,12 @@ constexpr int FocusRingWidth = 2;
 // What the cell is drawn on: its own colour, the selection, or the view's.
 QColor cellBackground(const QStyleOptionViewItem &option);
 
+// A selected cell's text in black or white, whichever stands better on the
+// selection behind it, with the focus in the grid or elsewhere; the selection
+// keeps the palette's colour. Palettes pair their selection colours for
+// the focused window, not for a view that has lost the focus.
+void readableSelectedText(QStyleOptionViewItem &option);
+
 // Whether the style's own box, drawn on the background given, shows its edge
 // and, when ticked, its tick at 3:1; measured on a picture of it, as a
 // sighted user would see it.

@@ -18,8 +18,14 @@ void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, 
     const QColor background = cellBackground(cell);
     const QWidget *view = option.widget;
     QStyle *style = view ? view->style() : QApplication::style();
-    if (!cell.features.testFlag(QStyleOptionViewItem::HasCheckIndicator)
-        || styleBoxStandsOut(cell, background, view)) {
+    // Measured with the palette as it is, which the style's box is measured once for.
+    const bool styleBox = !cell.features.testFlag(QStyleOptionViewItem::HasCheckIndicator)
+                          || styleBoxStandsOut(cell, background, view);
+    readableSelectedText(cell);
+    // The ring below marks the current cell. Some styles mark it with a tint
+    // laid over the text as well, which dims it below what the text needs.
+    cell.state &= ~QStyle::State_HasFocus;
+    if (styleBox) {
         style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
     } else {
         const QRect box = style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &cell, view);

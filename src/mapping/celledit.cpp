@@ -27,12 +27,19 @@ int boxesValue(const QTableWidget *table, int column)
     return valueOfBoxes(states);
 }
 
+QTableWidgetItem *valueCell(const QTableWidget *table, int column)
+{
+    if (table->rowCount() == 0)
+        return nullptr;
+    return table->item(GridShape(table->rowCount()).valueRow(), column);
+}
+
 namespace {
 
 void showValueOfBoxes(QTableWidget *table, int column)
 {
-    if (QTableWidgetItem *valueCell = table->item(GridShape(table->rowCount()).valueRow(), column))
-        valueCell->setData(Qt::DisplayRole, QStringLiteral("%1").arg(boxesValue(table, column)));
+    if (QTableWidgetItem *cell = valueCell(table, column))
+        cell->setData(Qt::DisplayRole, QStringLiteral("%1").arg(boxesValue(table, column)));
 }
 
 // Only the low eight bits reach the boxes; the typed text stays as it is.

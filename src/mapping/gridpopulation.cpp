@@ -102,8 +102,9 @@ void MainWindow::on_comboBox_currentIndexChanged(int index)
     updating = false;
 
     // Written with the guard off: the cell-edit slot ticks each column's boxes.
-    const int valueRow = shape.valueRow();
-    for (int column = 0; column < CvCount; ++column)
-        table->item(valueRow, column)->setData(Qt::DisplayRole, magnitudeText(type.cvValues.at(column)));
+    for (int column = 0; column < CvCount; ++column) {
+        if (QTableWidgetItem *cell = valueCell(table, column))
+            cell->setData(Qt::DisplayRole, magnitudeText(type.cvValues.at(column)));
+    }
     editor->startType(&type);
 }

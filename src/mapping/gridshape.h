@@ -9,6 +9,7 @@
 #include <array>
 
 class QTableWidget;
+class QTableWidgetItem;
 
 // The shape of the mapping grid, the one place that says which cell is which.
 // Below the output rows come the CV row and the value row; each function
@@ -64,6 +65,8 @@ int valueOfBoxes(const std::array<int, WindowBits> &checkStates);
 // The column's value as the table's boxes show it; beside the cell-edit slot,
 // which keeps values and boxes in step.
 int boxesValue(const QTableWidget *table, int column);
+// The column's value cell, if the table has one there: code may reshape the grid.
+QTableWidgetItem *valueCell(const QTableWidget *table, int column);
 
 // The stored value's magnitude as the value row shows it; exact even for the
 // most negative 32-bit number.

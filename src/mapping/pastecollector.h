@@ -46,8 +46,8 @@ public:
     explicit PasteCollector(const std::array<bool, CvCount> &locked) : locked(locked) {}
 
     // A value the text gives for `cv`, at `value`'s place in `text`. Other
-    // CVs than 33 to 46 are named only where `tellOtherCvs`: tables and JMRI
-    // files list every CV of a decoder.
+    // CVs than 33 to 46 are named only where `tellOtherCvs` and a value is
+    // given: tables and JMRI files list every CV of a decoder.
     void offer(int cv, const QStringRef &value, bool tellOtherCvs);
     // A value worked out from several places of the text.
     void offerWorkedOut(int cv, int value);
@@ -76,6 +76,13 @@ private:
     };
     QVector<NamedProblem> namedProblems;
 };
+
+// Prose: where the sentence that goes on at `at` ends, `end` at the latest.
+// A full stop, "!" or "?" before a blank ends it; an abbreviation's does not.
+int sentenceEnd(const QString &text, int at, int end);
+// Whether the text between `begin` and `end` names an output, a bit, a key or
+// a function other than the CV's own: a value after it could be theirs.
+bool standsForAnotherOwner(const QString &text, int begin, int end, int cv);
 
 // The forms, each reading the whole text. Lines and tables come mixed in
 // pasted text; they say which table column they used, if any.

@@ -186,8 +186,8 @@ int skipFiller(const QString &text, int k, int end)
 }
 
 // "CV33 ... default value is 1", "CV35 (F1) Wert 4": the number that a value
-// word introduces, where no range follows it.
-QStringRef wordedValue(const QString &text, int k, int end)
+// word introduces, where no range follows it; `wordAt` gets where that word starts.
+QStringRef wordedValue(const QString &text, int k, int end, int &wordAt)
 {
     for (; k < end; ++k) {
         if (k > 0 && text.at(k - 1).isLetter())
@@ -205,6 +205,7 @@ QStringRef wordedValue(const QString &text, int k, int end)
                 break;
             if (rangeEnd(text, stop, end) >= 0 || legendFollows(text, stop, end))
                 break;
+            wordAt = k;
             return QStringRef(&text, start, stop - start);
         }
     }
@@ -243,13 +244,20 @@ void readCvLine(const QString &text, int begin, int end, PasteCollector &collect
             if (numberLike)
                 range = QStringRef(&text, start, rangeStop - start);
         }
-        // One CV and one value on a line, the value introduced by a word:
-        // "CV35 = 0 – 255, default 4" gives its range first.
+        // One CV and one value on a line, the value introduced by a word in
+        // the CV's sentence: "CV35 = 0 – 255, default 4" gives its range first.
         if (namesOneCv) {
-            const QStringRef value = wordedValue(text, after, stop);
-            if (!value.isNull()) {
+            const int sentence = sentenceEnd(text, after, stop);
+            int wordAt = 0;
+            const QStringRef value = wordedValue(text, after, sentence, wordAt);
+            if (!value.isNull() && !standsForAnotherOwner(text, after, wordAt, mention.cv)) {
                 collector.offer(mention.cv, value, true);
                 return;
+            }
+            // A value that may be another's, or the next sentence's, is no value of this CV's.
+            if (!value.isNull() || !wordedValue(text, sentence, stop, wordAt).isNull()) {
+                collector.offer(mention.cv, QStringRef(), true);
+                continue;
             }
         }
         if (!range.isNull())
@@ -313,25 +321,66 @@ int headerRank(const QStringRef &cell, const char *const *names, int count)
     return -1;
 }
 
-// A header counts only where a whole cell is one of the names above:
-// "Wertebereich" is no "Wert", and "Nr." alone numbers rows.
+constexpr int ValueHeaderCount = int(sizeof ValueHeaders / sizeof *ValueHeaders);
+
+bool namesRangeOrBase(const QStringRef &cell)
+{
+    for (int k = 0; k < cell.size();) {
+        const int start = k;
+        while (k < cell.size() && cell.at(k).isLetter())
+            ++k;
+        const QStringRef word = cell.mid(start, k - start);
+        for (const char *name : {"range", "bereich", "min", "max", "hex"}) {
+            if (word.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        k = qMax(k, start + 1);
+    }
+    return false;
+}
+
+// A value column's preference, lower first, or -1: "Value" and "Wert" before
+// the maker's default words, and within each a whole header word before one
+// that only begins the cell, followed by "/", "(", "[" or a blank and more
+// ("Default/Fix", "Wert [dez]"). A range's or a base's column never counts.
+int valueHeaderRank(const QStringRef &cell)
+{
+    const int exact = headerRank(cell, ValueHeaders, ValueHeaderCount);
+    const int userValues = 2; // "value", "wert"
+    if (exact >= 0)
+        return (exact < userValues ? 0 : 2 * ValueHeaderCount) + exact;
+    for (int k = 0; k < ValueHeaderCount; ++k) {
+        const QLatin1String name(ValueHeaders[k]);
+        if (cell.size() <= name.size() + 1 || !cell.startsWith(name, Qt::CaseInsensitive))
+            continue;
+        const QChar after = cell.at(name.size());
+        if (after != QLatin1Char('/') && after != QLatin1Char('(') && after != QLatin1Char('[') && after != QLatin1Char(' '))
+            continue;
+        if (namesRangeOrBase(cell))
+            return -1;
+        return (k < userValues ? 0 : 2 * ValueHeaderCount) + ValueHeaderCount + k;
+    }
+    return -1;
+}
+
+// A header counts only where a cell is one of the names above, or begins
+// with one: "Wertebereich" is no "Wert", and "Nr." alone numbers rows.
 bool readHeader(const QString &text, int begin, int end, Table &table)
 {
-    constexpr int valueCount = int(sizeof ValueHeaders / sizeof *ValueHeaders);
     for (const char separator : TableSeparators) {
         if (!containsIn(text, begin, end, QLatin1Char(separator)))
             continue;
         Table found;
         found.separator = QLatin1Char(separator);
-        int best = valueCount;
+        int best = -1;
         forEachCell(text, begin, end, found.separator, [&](int index, const QStringRef &untrimmed) {
             if (untrimmed.size() > 40)
                 return;
             const QStringRef cell = untrimmed.trimmed();
             if (found.cvColumn < 0 && headerRank(cell, CvHeaders, 4) >= 0)
                 found.cvColumn = index;
-            const int rank = headerRank(cell, ValueHeaders, valueCount);
-            if (rank >= 0 && rank < best) {
+            const int rank = valueHeaderRank(cell);
+            if (rank >= 0 && (best < 0 || rank < best)) {
                 best = rank;
                 found.valueColumn = index;
                 found.valueName = cell.toString();

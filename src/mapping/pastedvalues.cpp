@@ -58,7 +58,8 @@ void PasteCollector::offer(int cv, const QStringRef &value, bool tellOtherCvs)
 {
     const int column = cv - FirstCv;
     if (column < 0 || column >= CvCount) {
-        if (tellOtherCvs)
+        // Named only where the text gives it a value: "CV1 = |" gives none.
+        if (tellOtherCvs && !value.isEmpty())
             problem(PasteProblem::NoSuchCv, cv, value);
         return;
     }
@@ -202,6 +203,32 @@ int countSections(const QString &text)
     return sections;
 }
 
+// A run whose first three numbers are the CV numbers of the columns they
+// would fill, or 33, 34, 35: a table's CV column, copied without its header.
+class CvColumnLook
+{
+public:
+    explicit CvColumnLook(int startColumn) : start(startColumn) {}
+
+    void see(int offset, const QStringRef &number)
+    {
+        if (seen == Needed)
+            return;
+        const int cv = cvNumber(number);
+        ownColumns = ownColumns && cv == FirstCv + start + offset;
+        fromFirst = fromFirst && cv == FirstCv + seen;
+        ++seen;
+    }
+    bool isCvColumn() const { return seen == Needed && (ownColumns || fromFirst); }
+
+private:
+    static constexpr int Needed = 3;
+    int start;
+    int seen = 0;
+    bool ownColumns = true;
+    bool fromFirst = true;
+};
+
 bool isBlankText(const QString &text)
 {
     for (const QChar c : text) {
@@ -238,8 +265,14 @@ PastedValues readPastedValues(const QString &text, int startColumn, const std::a
         return collector.finish(PastedValues::JmriDefinition);
     }
     const int start = qBound(0, startColumn, CvCount);
-    const int needed = walkRun(text, [](int, const QStringRef &) {});
+    CvColumnLook cvColumn(start);
+    const int needed = walkRun(text, [&](int offset, const QStringRef &number) { cvColumn.see(offset, number); });
     if (needed >= 0) {
+        // Said before "too many numbers" where both hold: it names the cause.
+        if (cvColumn.isCvColumn()) {
+            collector.refuse(PasteProblem::CvNumbers, needed);
+            return collector.finish(PastedValues::Nothing);
+        }
         if (needed > CvCount - start) {
             collector.refuse(PasteProblem::RunTooLong, needed, CvCount - start);
             return collector.finish(PastedValues::Nothing);

@@ -43,6 +43,7 @@ struct PasteProblem
         Ambiguous,    // a decoder definition's default that cannot be told for certain
         // Whole texts refused; nothing is taken.
         RunTooLong,   // more numbers than columns left: `count` cells, `room` columns
+        CvNumbers,    // a run that starts with CV numbers: a table's CV column
         SeveralTypes, // `count` decoder types ([...] sections)
         NoCvWithValue // words and numbers, but no CV paired with a value
     };

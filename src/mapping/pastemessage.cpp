@@ -67,6 +67,10 @@ QString problemSentence(const PasteProblem &problem)
                                            "hier nur %2. Eine Reihe wird nur ganz eingefügt.")
             .arg(problem.count)
             .arg(problem.room);
+    case PasteProblem::CvNumbers:
+        return QCoreApplication::translate("MainWindow",
+                                           "Nichts eingefügt: die Zahlen sehen aus wie eine Spalte mit CV-Nummern. "
+                                           "Mit ihrer Kopfzeile kopiert wird die Tabelle gelesen.");
     case PasteProblem::SeveralTypes:
         return QCoreApplication::translate("MainWindow",
                                            "Nichts eingefügt: der Text enthält %1 Decodertypen ([…]-Abschnitte). "
@@ -83,7 +87,7 @@ bool refusesWholeText(const PastedValues &pasted)
     if (pasted.problems.size() != 1)
         return false;
     const PasteProblem::Kind kind = pasted.problems.first().kind;
-    return kind == PasteProblem::RunTooLong || kind == PasteProblem::SeveralTypes ||
+    return kind == PasteProblem::RunTooLong || kind == PasteProblem::CvNumbers || kind == PasteProblem::SeveralTypes ||
            kind == PasteProblem::NoCvWithValue;
 }
 

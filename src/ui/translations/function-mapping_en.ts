@@ -260,6 +260,10 @@
         <translation>Nothing pasted: the numbers need %1 columns, and only %2 are left from here. A run of numbers is pasted whole or not at all.</translation>
     </message>
     <message>
+        <source>Nichts eingefügt: die Zahlen sehen aus wie eine Spalte mit CV-Nummern. Mit ihrer Kopfzeile kopiert wird die Tabelle gelesen.</source>
+        <translation>Nothing pasted: the numbers look like a column of CV numbers. Copied with its header row, the table is read.</translation>
+    </message>
+    <message>
         <source>Nichts eingefügt: der Text enthält %1 Decodertypen ([…]-Abschnitte). Bitte nur den einen kopieren, der gemeint ist.</source>
         <translation>Nothing pasted: the text holds %1 decoder types ([…] sections). Please copy only the one you mean.</translation>
     </message>
