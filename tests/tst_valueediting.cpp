@@ -803,7 +803,8 @@ void ValueEditingTest::menuOffersWhatCanBeDone()
     }
     QCOMPARE(entries, (QStringList{"Rückgängig Ctrl+Z aus", "Wiederholen Ctrl+Shift+Z aus", "Kopieren Ctrl+C aus",
                                    "Einfügen Ctrl+V aus", "Vom Decoder lesen Ctrl+R aus",
-                                   "In den Decoder schreiben …  aus", "Verbindung zur Zentrale …  an"}));
+                                   "In den Decoder schreiben …  aus", "Verbindung zur Zentrale …  an",
+                                   "Verbindung trennen  aus"}));
     closeMenu(menu);
     // Closed, the keys answer again.
     QVERIFY(fixture.window().findChild<QAction *>(QStringLiteral("copyAction"))->isEnabled());
@@ -818,7 +819,7 @@ void ValueEditingTest::menuOffersWhatCanBeDone()
     QList<bool> enabled;
     for (QAction *action : menu->actions())
         enabled.append(action->isEnabled());
-    QCOMPARE(enabled, (QList<bool>{false, false, true, true, true, true, true, true, true}));
+    QCOMPARE(enabled, (QList<bool>{false, false, true, true, true, true, true, true, true, false}));
     fixture.window().findChild<QAction *>(QStringLiteral("pasteAction"))->trigger();
     closeMenu(menu);
     QCOMPARE(valuesOnShow(fixture), QStringLiteral("1 2 4 0 0 12 0 0 0 0 0 0 0 0"));
