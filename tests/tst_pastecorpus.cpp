@@ -61,12 +61,16 @@ const CorpusText Corpus[] = {
     {"JMRI decoder definition, bit fields",
      "<variable item=\"F0F output 1\" CV=\"33\" mask=\"XXXXXXXV\" default=\"1\"/>\n"
      "<variable item=\"F0F output 2\" CV=\"33\" mask=\"XXXXXXVX\" default=\"0\"/>\n"
+     "<variable item=\"F0F output 3\" CV=\"33\" mask=\"XXXXXVXX\"/>\n"
      "<variable item=\"F0R output 2\" CV=\"34\" mask=\"XXXXXXVX\" default=\"1\" />\n"
      "<variable item=\"F1 map\" CV=\"35\" default=\"4\" minOut=\"1\"/>\n",
      0, "33=1 34=2 35=4", "Eingefügt: CV33 bis CV35 aus den Vorgaben einer JMRI-Decoderdefinition."},
     {"JMRI decoder definition, defaults per model",
      "<variable CV=\"36\" default=\"8\" include=\"A,B\"/>\n<variable CV=\"36\" default=\"16\" include=\"C\"/>\n", 0,
      "", "Nichts eingefügt. Die Vorgabe für CV36 ist in der Decoderdefinition nicht eindeutig; nicht eingefügt."},
+    {"JMRI decoder definition without defaults",
+     "<variable item=\"F0F output 1\" CV=\"33\" mask=\"XXXXXXXV\"/>\n<variable CV=\"33\" mask=\"XXXXXXVX\"/>\n", 0, "",
+     "Nichts eingefügt. Die Vorgabe für CV33 ist in der Decoderdefinition nicht eindeutig; nicht eingefügt."},
     {"two decoder types", "[Lok A]\nCV33 = 1\n[Lok B]\nCV33 = 2\n", 0, "",
      "Nichts eingefügt: der Text enthält 2 Decodertypen ([…]-Abschnitte). Bitte nur den einen kopieren, der "
      "gemeint ist."},

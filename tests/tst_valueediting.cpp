@@ -216,10 +216,10 @@ void ValueEditingTest::pasteReaderAlone_data()
     QTest::newRow("definition: fields overlap")
         << "<variable CV=\"40\" mask=\"XXXXXXVV\" default=\"1\"/><variable CV=\"40\" mask=\"XXXXXXXV\" default=\"1\"/>"
         << 0 << QStringList{} << 1;
-    QTest::newRow("definition: a field apart, a default too large, none given")
+    QTest::newRow("definition: a field apart, a default too large, none given counts 0")
         << "<variable CV=\"40\" mask=\"XXXXVXXV\" default=\"1\"/><variable CV=\"41\" mask=\"XXXXXXVV\" default=\"4\"/>"
            "<variable CV=\"42\"/>"
-        << 0 << QStringList{} << 3;
+        << 0 << QStringList{"9=0"} << 2;
     QTest::newRow("definition: high bits") << "<variable CV=\"43\" mask=\"VVVXXXXX\" default=\"5\"/>" << 0
                                            << QStringList{"10=160"} << 0;
 }

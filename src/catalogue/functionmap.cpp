@@ -32,10 +32,12 @@ int maskBits(const QStringRef &mask)
     return bits != 0 && ((bits + low) & bits) == 0 ? bits : 0;
 }
 
-int fieldValue(int bits, int value)
+int fieldDefault(int bits, int value)
 {
-    if (bits == 0 || value < 0)
+    if (bits == 0 || value < -1)
         return -1;
+    if (value == -1)
+        return 0;
     const qint64 shifted = qint64(value) * (bits & -bits);
     return (shifted & ~qint64(bits)) == 0 ? int(shifted) : -1;
 }

@@ -28,8 +28,9 @@ inline int outputOfBit(int column, int bit)
 int maskBits(const QStringRef &mask);
 
 // What a field's default adds to its CV: `value` moved into the field's
-// `bits`, or -1 where it does not fit them (or there is no field or value).
-int fieldValue(int bits, int value);
+// `bits`; a field without a default (`value` -1) counts 0, as in JMRI.
+// -1 where the value does not fit the bits, or there is no field.
+int fieldDefault(int bits, int value);
 
 // JMRI's name for one bit of a function map, "F3 controls output 5",
 // "FL(r) controls output 2": the function's grid column (-1 for a function

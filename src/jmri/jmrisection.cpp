@@ -95,8 +95,8 @@ void placeBit(const JmriMapBit &bit, ModelMap &map)
     }
     if (bit.defaultValue >= 0)
         map.defaults = true;
-    // A default that does not fit its bit is taken as JMRI takes a missing one: 0.
-    map.value[column] |= qMax(0, fieldValue(bit.bits, bit.defaultValue));
+    // A default that does not fit its bit is taken as a missing one: 0.
+    map.value[column] |= qMax(0, fieldDefault(bit.bits, bit.defaultValue));
 }
 
 QString cvList(const QVector<int> &cvs)

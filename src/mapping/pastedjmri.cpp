@@ -83,8 +83,9 @@ struct DefinedCv
 {
     bool seen = false;
     bool ambiguous = false;
-    int bits = 0;  // the bits some field covers
-    int value = 0; // their defaults put together
+    bool undefaulted = false; // some field gives no default
+    int bits = 0;             // the bits some field covers
+    int value = 0;            // their defaults put together
 };
 
 } // namespace
@@ -101,12 +102,14 @@ void readJmriRoster(const QString &text, PasteCollector &collector)
 }
 
 // <variable CV="33" mask="XXXXXXXV" default="1">: a default is certain where
-// every field of the CV gives one, no two fields share a bit, and no field
-// belongs to some of the definition's models only (include, exclude). Bits
-// that no field covers are 0.
+// no two fields of the CV share a bit, and no field belongs to some of the
+// definition's models only (include, exclude). Bits that no field covers are
+// 0, and so are those of a field without a default, unless no field of the
+// map gives one: then the definition leaves the defaults to the decoder.
 void readJmriDefinition(const QString &text, PasteCollector &collector)
 {
     std::array<DefinedCv, CvCount> defined{};
+    bool anyDefault = false;
     forEachElement(text, QLatin1String("<variable"), [&](int begin, int end) {
         const int cv = cvNumber(attribute(text, begin, end, QLatin1String("CV")));
         if (cv < FirstCv || cv >= FirstCv + CvCount)
@@ -115,9 +118,11 @@ void readJmriDefinition(const QString &text, PasteCollector &collector)
         field.seen = true;
         const int bits = maskBits(attribute(text, begin, end, QLatin1String("mask")));
         const QStringRef given = attribute(text, begin, end, QLatin1String("default"));
-        const int value = cvNumber(given) > 0 || given == QLatin1String("0") ? given.toInt() : -1;
-        const int shifted = fieldValue(bits, value);
-        if (shifted < 0 || (field.bits & bits) != 0 ||
+        const bool readable = cvNumber(given) > 0 || given == QLatin1String("0");
+        anyDefault = anyDefault || readable;
+        field.undefaulted = field.undefaulted || given.isNull();
+        const int shifted = fieldDefault(bits, readable ? given.toInt() : -1);
+        if (shifted < 0 || (!given.isNull() && !readable) || (field.bits & bits) != 0 ||
             !attribute(text, begin, end, QLatin1String("include")).isNull() ||
             !attribute(text, begin, end, QLatin1String("exclude")).isNull()) {
             field.ambiguous = true;
@@ -130,7 +135,7 @@ void readJmriDefinition(const QString &text, PasteCollector &collector)
         const DefinedCv &field = defined[column];
         if (!field.seen)
             continue;
-        if (field.ambiguous)
+        if (field.ambiguous || (field.undefaulted && !anyDefault))
             collector.problem(PasteProblem::Ambiguous, FirstCv + column, QStringRef());
         else
             collector.offerWorkedOut(FirstCv + column, field.value);
