@@ -132,12 +132,14 @@ void CheckCommandTest::exitStatusAndOutput_data()
     QTest::newRow("unknown short option") << "." << QStringList{"-x", "mistyped.ini"} << 2 << QByteArray()
                                           << QByteArray("function-mapping-check: invalid option -- 'x'\n"
                                                         "Try 'function-mapping-check --help' for more information.\n");
-    const QByteArray alpha = FM_JMRI_TREE "/xml/decoders/alpha.xml";
+    // As a Windows user types them: under Wine the tree's folder is on drive Z:.
+    const QByteArray tree = QDir::toNativeSeparators(QFileInfo(QStringLiteral(FM_JMRI_TREE)).absoluteFilePath()).toLocal8Bit();
+    const QByteArray alpha = tree + QDir::toNativeSeparators(QStringLiteral("/xml/decoders/alpha.xml")).toLocal8Bit();
     QTest::newRow("--from-jmri, one model") << "." << QStringList{"--from-jmri", alpha, "--model=MAX"} << 0
         << QByteArray("[Brightline Maxi]\ni1 = \"White\"\ni2 = \"Yellow\"\ni3 = \"Green\"\ni4 = \"Violet\"\n"
                       "i5 = \"Cab\"\ni6 = \"Smoke\"\nCV33 = 1\nCV34 = 2\nCV35 = 0\nCV36 = 8\nCV37 = 16\nCV38 = 2\n")
         << alpha + ": 1 decoder type, each written whole\n";
-    QTest::newRow("--from-jmri, something not placed") << "." << QStringList{"--from-jmri", FM_JMRI_TREE, "--mo", "d2"}
+    QTest::newRow("--from-jmri, something not placed") << "." << QStringList{"--from-jmri", tree, "--mo", "d2"}
         << 1 << QByteArray("[Trackwise D20]\ni1 = \"White\"\ni2 = \"Yellow\"\ni3 = \"Green\"\ni4 = \"Violet\"\n"
                            "i5 = \"Output 5\"\ni6 = \"Output 6\"\ni7 = \"Output 7\"\ni8 = \"Output 8\"\n"
                            "i9 = \"Output 9\"\ni10 = \"Output 10\"\ni11 = \"Output 11\"\ni12 = \"Output 12\"\n"
@@ -146,8 +148,8 @@ void CheckCommandTest::exitStatusAndOutput_data()
                       "Trackwise D20: 2 outputs named otherwise than by a number are left out: Ra, BEMF\n"
                       "Trackwise D20: the include of http://jmri.org/xml/decoders/trackwise/missing.xml in its "
                       "variables could not be read (no such file), so what it holds is missing\n"
-                      "Trackwise D20: CV35 not written: this decoder maps its bits otherwise than the NMRA layout\n"
-                      FM_JMRI_TREE ": 1 decoder type, 1 with something not placed\n");
+                      "Trackwise D20: CV35 not written: this decoder maps its bits otherwise than the NMRA layout\n")
+               + tree + ": 1 decoder type, 1 with something not placed\n";
     QTest::newRow("--from-jmri, a folder of 10,000 files") << "." << QStringList{"--from-jmri", "many"} << 2
         << QByteArray() << QByteArray("function-mapping-check: many: holds 10000 XML files, more than the 5000 a "
                                       "decoder library has: name one family file or JMRI's xml/decoders folder\n"
