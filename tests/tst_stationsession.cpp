@@ -429,8 +429,7 @@ void StationSessionTest::z21WriteIsOneLogOnKeptAlive()
     writer.session.readBeforeWrite();
     QTRY_COMPARE(writer.finished.size(), 1);
     const int keptAlive = z21->statusRequests;
-    QTest::qWait(100);
-    QVERIFY(z21->statusRequests > keptAlive);
+    QTRY_VERIFY(z21->statusRequests > keptAlive);
     QCOMPARE(z21->logoffs + z21->powerOns, 0);
     writer.session.writeMapping({{36, 9}, {38, 9}});
     QTRY_COMPARE(z21->logoffs, 1);
